@@ -1,0 +1,19 @@
+// The commands of lumivel-cli, one function each, in files named after them.
+#pragma once
+
+#include "cli/cli.h"
+
+#include <string_view>
+
+namespace lumivel::cli {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;   ///< the command's words after its name
+    std::string_view summary; ///< one line for --help
+    int (*run)(CommandContext& context);
+};
+
+int runLocate(CommandContext& context);
+
+} // namespace lumivel::cli

@@ -1,0 +1,17 @@
+// Showing the look Photoshop has now, or had before any change, from its own files.
+#pragma once
+
+namespace lumivel {
+
+struct AppState;
+
+enum class LookSource {
+    Current, ///< the live index ("[当前]")
+    Default, ///< the backup copy of the index ("[默认]")
+};
+
+/// Loads the source's index and shows its 1x splash, the two 1x icons, the description,
+/// the hide-text switch and the text layer.
+void previewInstalledLook(AppState& state, LookSource source);
+
+} // namespace lumivel

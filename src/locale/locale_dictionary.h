@@ -1,0 +1,32 @@
+// Photoshop's Simplified Chinese dictionary, Locales\zh_CN\Support Files\tw10428.dat, whose
+// splash and credits entries carry the startup text. Handled as bytes, never decoded.
+#pragma once
+
+#include "installation/installation.h"
+
+#include <string_view>
+
+namespace lumivel {
+
+class Ui;
+
+class LocaleDictionary {
+public:
+    LocaleDictionary(const Installation& installation, Ui& ui);
+
+    /// Puts Photoshop's own text back from the backup copy and checks that it holds no block.
+    void restoreDefault();
+
+    /// Puts Photoshop's own text back and appends one custom block: the hidden-text block
+    /// when `textFile` is empty, else the bytes of that file.
+    void writeCustomText(std::string_view textFile);
+
+    /// Whether the live dictionary holds Lumivel's opening marker line.
+    bool hasCustomBlock() const;
+
+private:
+    Installation m_installation;
+    Ui& m_ui;
+};
+
+} // namespace lumivel

@@ -1,0 +1,229 @@
+#include "platform/files.h"
+
+#include "platform/files_replace.h"
+#include "platform/text.h"
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace lumivel::files {
+
+namespace {
+
+// The fault hook is a test seam of the file layer only; the program itself never sets it.
+struct FaultHook {
+    int failAt = 0;
+    int count = 0;
+};
+
+FaultHook& faultHook() {
+    static FaultHook hook;
+    return hook;
+}
+
+bool injectedFault() {
+    FaultHook& hook = faultHook();
+    ++hook.count;
+    return hook.failAt != 0 && hook.count == hook.failAt;
+}
+
+std::string shown(const fs::path& path) { return textFromPath(path); }
+
+Error missingError(const fs::path& path) { return {"文件不存在：" + shown(path), Error::Kind::Missing}; }
+Error readError(const fs::path& path) { return {"无法读取文件：" + shown(path)}; }
+Error writeError(const fs::path& path) { return {"无法写入文件：" + shown(path)}; }
+
+std::error_code ignoredError;
+
+// A name beside the target that no other writer uses; removed by the destructor
+// unless the write was committed.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const fs::path& target) {
+        static std::atomic<unsigned> counter{0};
+        std::string name = "~" + target.filename().string() + "." + std::to_string(++counter) + ".lumivel-tmp";
+        m_path = target.parent_path() / fs::path(name);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!m_committed)
+            fs::remove(m_path, ignoredError);
+    }
+
+    const fs::path& path() const { return m_path; }
+
+    Result<void> commitOver(const fs::path& target) {
+        if (!detail::flushToDisk(m_path))
+            return writeError(target);
+        LUMIVEL_TRY(detail::replaceWithTemporary(m_path, target));
+        m_committed = true;
+        return {};
+    }
+
+private:
+    fs::path m_path;
+    bool m_committed = false;
+};
+
+bool writeAll(const fs::path& path, ByteView bytes, std::ios::openmode mode) {
+    std::ofstream out(path, std::ios::binary | mode);
+    if (!out)
+        return false;
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+void failOperationForTesting(int n) {
+    faultHook() = FaultHook{n, 0};
+}
+
+int operationCountForTesting() { return faultHook().count; }
+
+bool exists(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
+}
+
+bool isDirectory(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+Result<std::uint64_t> fileSize(const fs::path& path) {
+    if (injectedFault())
+        return readError(path);
+    std::error_code ec;
+    auto status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return missingError(path);
+    if (ec || !fs::is_regular_file(status))
+        return readError(path);
+    auto size = fs::file_size(path, ec);
+    if (ec)
+        return readError(path);
+    return static_cast<std::uint64_t>(size);
+}
+
+Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uint64_t length) {
+    if (injectedFault())
+        return readError(path);
+    if (!files::exists(path))
+        return missingError(path);
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return readError(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return readError(path);
+    in.seekg(0, std::ios::end);
+    auto end = static_cast<std::uint64_t>(std::streamoff(in.tellg()));
+    if (!in)
+        return readError(path);
+    if (offset >= end)
+        return Bytes{};
+    std::uint64_t available = std::min<std::uint64_t>(length, end - offset);
+    Bytes bytes(static_cast<std::size_t>(available));
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::uint64_t>(in.gcount()) != available)
+        return readError(path);
+    return bytes;
+}
+
+Result<Bytes> readFile(const fs::path& path) {
+    if (injectedFault())
+        return readError(path);
+    if (!files::exists(path))
+        return missingError(path);
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return readError(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return readError(path);
+    // Loop until the end: the size may not be known in advance (or may change).
+    Bytes bytes;
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    if (in.bad())
+        return readError(path);
+    return bytes;
+}
+
+Bytes readFileOrEmpty(const fs::path& path) {
+    auto result = readFile(path);
+    return result.ok() ? std::move(result).value() : Bytes{};
+}
+
+Result<void> writeFileAtomic(const fs::path& path, ByteView bytes) {
+    if (injectedFault())
+        return writeError(path);
+    TemporaryFile temporary(path);
+    if (!writeAll(temporary.path(), bytes, std::ios::trunc))
+        return writeError(path);
+    return temporary.commitOver(path);
+}
+
+Result<void> copyFileAtomic(const fs::path& from, const fs::path& to) {
+    if (injectedFault())
+        return writeError(to);
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec))
+        return files::exists(from) ? readError(from) : missingError(from);
+    TemporaryFile temporary(to);
+    if (!fs::copy_file(from, temporary.path(), fs::copy_options::overwrite_existing, ec) || ec)
+        return writeError(to);
+    return temporary.commitOver(to);
+}
+
+Result<void> appendToFile(const fs::path& path, ByteView bytes) {
+    if (injectedFault())
+        return writeError(path);
+    std::error_code ec;
+    auto oldSize = fs::file_size(path, ec);
+    if (ec)
+        return files::exists(path) ? readError(path) : missingError(path);
+    if (writeAll(path, bytes, std::ios::app) && detail::flushToDisk(path))
+        return {};
+    // Cut the store back so that nothing half-appended stays behind.
+    fs::resize_file(path, oldSize, ec);
+    return writeError(path);
+}
+
+Result<void> createFolder(const fs::path& path) {
+    if (injectedFault())
+        return Error{"无法创建文件夹：" + shown(path)};
+    std::error_code ec;
+    if (files::exists(path) || !fs::create_directory(path, ec) || ec)
+        return Error{"无法创建文件夹：" + shown(path)};
+    return {};
+}
+
+Result<void> removeTree(const fs::path& path) {
+    if (injectedFault())
+        return Error{"无法删除文件夹：" + shown(path)};
+    std::error_code ec;
+    fs::remove_all(path, ec);
+    if (ec || files::exists(path))
+        return Error{"无法删除文件夹：" + shown(path)};
+    return {};
+}
+
+Result<void> renamePath(const fs::path& from, const fs::path& to) {
+    if (injectedFault() || files::exists(to))
+        return Error{"无法重命名：" + shown(from)};
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (ec)
+        return Error{"无法重命名：" + shown(from)};
+    return {};
+}
+
+} // namespace lumivel::files

@@ -1,0 +1,66 @@
+// The file layer: whole-file reads that tell "missing" from "unreadable", and writes
+// that never leave a half-written file behind.
+//
+// Every write goes to a temporary file in the target's folder and then replaces the
+// target in one step; the temporary file is removed on every failure path. Appends
+// extend a file in place and cut it back to its old length when they fail.
+#pragma once
+
+#include "platform/bytes.h"
+#include "platform/result.h"
+
+#include <cstdint>
+#include <filesystem>
+
+namespace lumivel::files {
+
+namespace fs = std::filesystem;
+
+/// Reads a whole file. The error says whether the file is missing or cannot be read.
+Result<Bytes> readFile(const fs::path& path);
+
+/// Reads a whole file; a missing or unreadable file reads as empty.
+Bytes readFileOrEmpty(const fs::path& path);
+
+/// Reads `length` bytes from `offset` on; a file that ends earlier gives the bytes
+/// that exist, down to none. Reads nothing else of the file.
+Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uint64_t length);
+
+/// Size of an existing regular file.
+Result<std::uint64_t> fileSize(const fs::path& path);
+
+/// Replaces (or creates) `path` with `bytes` through a temporary file in the same folder.
+Result<void> writeFileAtomic(const fs::path& path, ByteView bytes);
+
+/// Copies `from` over `to` through a temporary file beside `to`, so `to` is either
+/// its old self or a complete copy.
+Result<void> copyFileAtomic(const fs::path& from, const fs::path& to);
+
+/// Appends `bytes` to the end of an existing file. On failure the file is cut back
+/// to the length it had before.
+Result<void> appendToFile(const fs::path& path, ByteView bytes);
+
+/// Creates one folder; its parent must exist. Fails when anything of that name exists.
+Result<void> createFolder(const fs::path& path);
+
+/// Removes a folder with all its content.
+Result<void> removeTree(const fs::path& path);
+
+/// Renames a file or folder; fails, changing nothing, when `to` exists.
+Result<void> renamePath(const fs::path& from, const fs::path& to);
+
+/// True when the file system finds an entry of that name, file or folder.
+bool exists(const fs::path& path);
+
+/// True for an existing folder.
+bool isDirectory(const fs::path& path);
+
+/// Test hook: makes the Nth file operation from now on fail (1 = the next one)
+/// without changing anything, as a locked or read-only file would. 0 turns it off.
+/// Counts every call above except `exists` and `isDirectory`.
+void failOperationForTesting(int n);
+
+/// Test hook: how many file operations have run since the last `failOperationForTesting`.
+int operationCountForTesting();
+
+} // namespace lumivel::files

@@ -1,0 +1,35 @@
+#include "platform/files_replace.h"
+
+#include "platform/text.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace lumivel::files::detail {
+
+namespace {
+
+bool syncPath(const std::filesystem::path& path, int flags) {
+    int fd = ::open(path.c_str(), flags);
+    if (fd < 0)
+        return false;
+    bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+} // namespace
+
+bool flushToDisk(const std::filesystem::path& path) { return syncPath(path, O_RDONLY); }
+
+Result<void> replaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return Error{"无法写入文件：" + textFromPath(target)};
+    // The rename is only durable once the folder's entry is on disk too.
+    auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    syncPath(folder, O_RDONLY | O_DIRECTORY);
+    return {};
+}
+
+} // namespace lumivel::files::detail
