@@ -5,6 +5,7 @@
 #include "iconres/icon_resource_index.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace lumivel {
@@ -30,5 +31,23 @@ inline constexpr std::array<ImageSlotInfo, 6> kImageSlots = {{
     {ImageSlot::LightIconLow, "ico_light_low.png", "编辑框3", "图标亮界面：", kLightIconEntry, DensityFile::LowRes, "light-low"},
     {ImageSlot::LightIconHigh, "ico_light_high.png", "编辑框6", "图标亮界面@X2：", kLightIconEntry, DensityFile::HighRes, "light-high"},
 }};
+
+/// The table row of a slot.
+constexpr const ImageSlotInfo& slotInfo(ImageSlot slot) { return kImageSlots[static_cast<std::size_t>(slot)]; }
+
+/// The table row whose command-line name is `cliName`, or nothing.
+constexpr const ImageSlotInfo* slotByCliName(std::string_view cliName) {
+    for (const ImageSlotInfo& info : kImageSlots)
+        if (info.cliName == cliName)
+            return &info;
+    return nullptr;
+}
+
+static_assert([] {
+    for (std::size_t i = 0; i < kImageSlots.size(); ++i)
+        if (static_cast<std::size_t>(kImageSlots[i].slot) != i)
+            return false;
+    return true;
+}(), "the slot table lists the slots in the order of ImageSlot");
 
 } // namespace lumivel

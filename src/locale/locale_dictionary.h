@@ -18,13 +18,17 @@ public:
     void restoreDefault();
 
     /// Puts Photoshop's own text back and appends one custom block: the hidden-text block
-    /// when `textFile` is empty, else the bytes of that file.
+    /// when `textFile` is empty, else the bytes of that file. When the live dictionary
+    /// cannot be read back after the restore, nothing is written and the user is told.
     void writeCustomText(std::string_view textFile);
 
     /// Whether the live dictionary holds Lumivel's opening marker line.
     bool hasCustomBlock() const;
 
 private:
+    /// Copies the backup copy over the live dictionary; reports a failure and gives it back.
+    bool putTextBack();
+
     Installation m_installation;
     Ui& m_ui;
 };

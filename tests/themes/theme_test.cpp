@@ -1,0 +1,69 @@
+#include "themes/theme.h"
+
+#include "platform/files.h"
+#include "platform/text.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace lumivel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+void put(const fs::path& file, std::string_view text) {
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(files::writeFileAtomic(file, bytesOf(text)));
+}
+
+TEST(Theme, ReadsTheDescriptionAndWhatTheFolderHolds) {
+    TempFolder root;
+    put(root.path() / "星空" / "info.ini",
+        "[lumivel_THEME]\r\ninfo = 夜晚的星空\r\nby=小明\r\nbyurl=http://example.com/a\r\nre=银河\r\n"
+        "reurl=http://example.com/b\r\nloadtext=no\r\n");
+    put(root.path() / "星空" / "loading_low.png", "png");
+    put(root.path() / "星空" / "word.txt", "text");
+    put(root.path() / "Upper" / "info.ini", "[Lumivel_theme]\r\nloadtext=No\r\n");
+    put(root.path() / "Upper" / "loading_high.png", "png");
+    put(root.path() / "Other" / "info.ini", "[Lumivel_theme]\r\nloadtext=yes\r\n");
+    fs::create_directories(root.path() / "Bare");
+
+    Theme stars = Theme::read(root.path(), "星空");
+    EXPECT_EQ(stars.info, "夜晚的星空");
+    EXPECT_EQ(stars.author, "小明");
+    EXPECT_EQ(stars.authorUrl, "http://example.com/a");
+    EXPECT_EQ(stars.reference, "银河");
+    EXPECT_EQ(stars.referenceUrl, "http://example.com/b");
+    EXPECT_TRUE(stars.hidesText);
+    EXPECT_TRUE(stars.has1x);
+    EXPECT_FALSE(stars.has2x);
+    EXPECT_TRUE(stars.hasText);
+    EXPECT_EQ(stars.imageFile(slotInfo(ImageSlot::DarkIconHigh)), stars.folder / "ico_dark_high.png");
+    EXPECT_EQ(stars.textFile(), stars.folder / "word.txt");
+
+    Theme upper = Theme::read(root.path(), "Upper");
+    EXPECT_FALSE(upper.hidesText) << "only the exact lower-case \"no\" hides the text";
+    EXPECT_FALSE(upper.has1x);
+    EXPECT_TRUE(upper.has2x);
+    EXPECT_FALSE(Theme::read(root.path(), "Other").hidesText);
+
+    for (const char* name : {"Bare", "Gone"}) {
+        Theme bare = Theme::read(root.path(), name);
+        EXPECT_EQ(bare.info, "未知") << name;
+        EXPECT_EQ(bare.author, "") << name;
+        EXPECT_FALSE(bare.hidesText || bare.has1x || bare.has2x || bare.hasText) << name;
+    }
+}
+
+TEST(Theme, AFolderNameStaysBelowTheThemesRoot) {
+    TempFolder root;
+    fs::path folder = themeFolder(root.path(), textFromPath(root.path() / "elsewhere"));
+    EXPECT_EQ(textFromPath(folder).rfind(textFromPath(root.path()), 0), 0u) << textFromPath(folder);
+}
+
+} // namespace
+} // namespace lumivel
