@@ -27,17 +27,28 @@ inline constexpr std::string_view kDarkIconEntry = "PS_OWL_appbar_dark_win";
 inline constexpr std::string_view kLightIconEntry = "PS_OWL_appbar_light_win";
 
 /// "PSIconsLowRes.dat" and so on.
-std::string_view storeFileName(DensityFile store);
+constexpr std::string_view storeFileName(DensityFile store) {
+    switch (store) {
+    case DensityFile::LowRes: return "PSIconsLowRes.dat";
+    case DensityFile::HighRes: return "PSIconsHighRes.dat";
+    case DensityFile::XLowRes: return "PSIconsXLowRes.dat";
+    case DensityFile::XHighRes: return "PSIconsXHighRes.dat";
+    }
+    return {};
+}
 
 /// One record, kept as the exact bytes read from the file. Only the name and the
 /// LowRes/HighRes offsets and lengths are interpreted; every other byte is carried through.
 class IconResourceEntry {
 public:
+    /// `record` must be exactly one record of the layout (208 or 368 bytes).
     IconResourceEntry(Bytes record, IndexLayout layout);
 
-    /// The bytes up to the first zero byte; the whole name area when it holds none.
+    /// The bytes up to the first zero byte of the name area (the bytes before the LowRes
+    /// offset field); the whole name area when it holds none.
     std::string name() const;
-    /// LowRes or HighRes only.
+    std::string_view nameView() const;
+    /// LowRes or HighRes only (the X stores' fields are carried through, never interpreted).
     std::int32_t offset(DensityFile density) const;
     std::int32_t length(DensityFile density) const;
     void setOffset(DensityFile density, std::int32_t value);
@@ -76,5 +87,9 @@ private:
 
 /// The fixed header bytes of a layout (290 or 546 bytes).
 Bytes indexHeader(IndexLayout layout);
+/// 290 or 546.
+std::size_t headerLengthOf(IndexLayout layout);
+/// 208 or 368.
+std::size_t recordLengthOf(IndexLayout layout);
 
 } // namespace lumivel
