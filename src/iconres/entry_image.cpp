@@ -1,0 +1,118 @@
+#include "iconres/entry_image.h"
+
+#include "app/app_state.h"
+#include "installation/paths.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+namespace lumivel {
+
+namespace {
+
+constexpr std::string_view kMissingEntryMessage = "索引中没有这个条目：";
+constexpr std::string_view kStoreTooLargeMessage = "图片库将超过 2 GB，无法再追加图片：";
+
+void reportFailure(AppState& state, std::string_view text) { state.ui.showMessage(text, "错误", MessageIcon::Error); }
+
+// Offsets and lengths are 32-bit signed fields: a store may not grow past what they reach.
+constexpr std::uint64_t kLargestStore = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
+
+} // namespace
+
+bool loadIndexFile(AppState& state, std::string_view indexFile) {
+    Bytes content = indexFile.empty() ? Bytes{} : files::readFileOrEmpty(pathFromText(indexFile));
+    return state.index.load(content, state.ui);
+}
+
+bool loadLiveIndex(AppState& state) { return loadIndexFile(state, state.indexPath); }
+
+std::string storePathOf(const AppState& state, DensityFile store) {
+    if (!state.isLocated())
+        return {};
+    return parentFolderOf(state.indexPath) + std::string(storeFileName(store));
+}
+
+Bytes readEntryImage(const AppState& state, std::string_view entryName, DensityFile density) {
+    auto position = state.index.positionOf(entryName);
+    if (!position)
+        return {};
+    const IconResourceEntry& entry = state.index.entryAt(*position);
+    std::int32_t offset = entry.offset(density);
+    std::int32_t length = entry.length(density);
+    std::string store = storePathOf(state, density);
+    if (offset < 0 || length <= 0 || store.empty())
+        return {};
+    // Only the entry's own bytes are read: the stores run to hundreds of megabytes.
+    auto bytes = files::readFileRange(pathFromText(store), static_cast<std::uint64_t>(offset),
+                                      static_cast<std::uint64_t>(length));
+    return bytes.ok() ? std::move(bytes).value() : Bytes{};
+}
+
+bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t position, DensityFile density) {
+    if (position == 0 || position > state.index.entries().size()) {
+        reportFailure(state, std::string(kMissingEntryMessage) + "第 " + std::to_string(position) + " 项");
+        return false;
+    }
+    if (density != DensityFile::LowRes && density != DensityFile::HighRes)
+        throw std::invalid_argument("only the LowRes and HighRes stores take new images");
+    IconResourceEntry& entry = state.index.entryAt(position);
+    const IconResourceEntry before = entry;
+    std::string storeText = storePathOf(state, density);
+    if (storeText.empty())
+        return false;
+
+    // The image is taken as it is; a missing or unreadable file appends nothing.
+    Bytes image = files::readFileOrEmpty(pathFromText(imagePath));
+
+    // The store's present length is the image's offset. A store that exists but cannot be
+    // looked at is left alone: writing the image alone would lose every image in it.
+    auto store = pathFromText(storeText);
+    auto size = files::fileSize(store);
+    if (!size.ok() && !size.error().isMissing()) {
+        reportFailure(state, size.error().message);
+        return false;
+    }
+    bool storeMissing = !size.ok();
+    std::uint64_t offset = storeMissing ? 0 : size.value();
+    if (offset + image.size() > kLargestStore) {
+        reportFailure(state, std::string(kStoreTooLargeMessage) + storeText);
+        return false;
+    }
+
+    // Appending in place gives the same bytes as writing the store anew with the image at
+    // its end, without reading it; a failed append is cut back to the old length.
+    Result<void> stored = storeMissing    ? files::writeFileAtomic(store, image)
+                          : image.empty() ? Result<void>{}
+                                          : files::appendToFile(store, image);
+    if (!stored.ok()) {
+        reportFailure(state, stored.error().message);
+        return false;
+    }
+
+    entry.setOffset(density, static_cast<std::int32_t>(offset));
+    entry.setLength(density, static_cast<std::int32_t>(image.size()));
+    auto indexed = files::writeFileAtomic(pathFromText(state.indexPath), state.index.serialize());
+    if (!indexed.ok()) {
+        // The index file keeps its old entry, which still points at the old image; the
+        // appended bytes stay unreferenced. Memory goes back to agree with the file.
+        entry = before;
+        reportFailure(state, indexed.error().message);
+        return false;
+    }
+    return true;
+}
+
+bool replaceEntryImage(AppState& state, std::string_view imagePath, std::string_view entryName, DensityFile density) {
+    auto position = state.index.positionOf(entryName);
+    if (!position) {
+        reportFailure(state, std::string(kMissingEntryMessage) + std::string(entryName));
+        return false;
+    }
+    return replaceEntryImage(state, imagePath, *position, density);
+}
+
+} // namespace lumivel
