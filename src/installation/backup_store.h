@@ -4,6 +4,7 @@
 
 #include "installation/installation.h"
 
+#include <string>
 #include <string_view>
 
 namespace lumivel {
@@ -35,6 +36,11 @@ public:
     std::string livePathOf(BackupFolder folder, std::string_view fileName) const;
 
 private:
+    std::string folderOf(BackupFolder folder) const;
+    std::string backupFolderOf(BackupFolder folder) const;
+    void reportCopyFailure(std::string_view path);
+    bool copyToBackup(BackupFolder folder, std::string_view fileName);
+
     Installation m_installation;
     Ui& m_ui;
 };

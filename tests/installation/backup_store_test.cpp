@@ -1,0 +1,188 @@
+#include "installation/backup_store.h"
+
+#include "iconres/iconres_fixture.h"
+#include "installation/paths.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+
+namespace lumivel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BackedUp {
+    BackupFolder folder;
+    std::string_view name;
+    Bytes FixtureFiles::*content;
+    bool xStore;
+};
+
+constexpr std::array<BackedUp, 6> kFiles = {{
+    {BackupFolder::Resources, "IconResources.idx", &FixtureFiles::index, false},
+    {BackupFolder::Resources, "PSIconsHighRes.dat", &FixtureFiles::highStore, false},
+    {BackupFolder::Resources, "PSIconsLowRes.dat", &FixtureFiles::lowStore, false},
+    {BackupFolder::Resources, "PSIconsXHighRes.dat", &FixtureFiles::xHighStore, true},
+    {BackupFolder::Resources, "PSIconsXLowRes.dat", &FixtureFiles::xLowStore, true},
+    {BackupFolder::Dictionary, "tw10428.dat", &FixtureFiles::dictionary, false},
+}};
+
+struct BackupApp : FixtureApp {
+    explicit BackupApp(IndexLayout layout = IndexLayout::FourStore)
+        : FixtureApp(layout), installation(state.photoshopRoot), store(installation, ui) {}
+
+    fs::path backupOf(const BackedUp& file) const { return pathFromText(store.backupPathOf(file.folder, file.name)); }
+    fs::path liveOf(const BackedUp& file) const { return pathFromText(store.livePathOf(file.folder, file.name)); }
+    fs::path oldBackupOf(const BackedUp& file) const {
+        return liveOf(file).parent_path() / "lumivel_BAK_old" / std::string(file.name);
+    }
+    // Changes every live file, as an Apply would.
+    void changeLiveFiles(std::string_view mark) {
+        for (const BackedUp& file : kFiles) {
+            Bytes changed = files.*file.content;
+            append(changed, bytesOf(mark));
+            writeBytes(liveOf(file), changed);
+        }
+    }
+    Bytes liveContent(const BackedUp& file) const { return readBytes(liveOf(file)); }
+
+    Installation installation;
+    BackupStore store;
+};
+
+std::string text(const fs::path& path) { return textFromPath(path); }
+
+TEST(BackupStoreEnsure, FirstCallCopiesEveryFileOfTheLayout) {
+    for (IndexLayout layout : {IndexLayout::FourStore, IndexLayout::TwoStore}) {
+        BackupApp app(layout);
+        EXPECT_TRUE(app.store.ensure(layout == IndexLayout::FourStore));
+        EXPECT_TRUE(app.ui.messages.empty());
+        for (const BackedUp& file : kFiles) {
+            bool expected = layout == IndexLayout::FourStore || !file.xStore;
+            EXPECT_EQ(files::exists(app.backupOf(file)), expected) << file.name;
+            if (expected)
+                EXPECT_EQ(readBytes(app.backupOf(file)), app.files.*file.content) << file.name;
+        }
+        EXPECT_FALSE(files::exists(app.resources() / "lumivel_BAK" / "TEST"));
+        // Only the copies: no temporary files left beside them.
+        EXPECT_EQ(std::distance(fs::directory_iterator(app.resources() / "lumivel_BAK"), fs::directory_iterator()),
+                  layout == IndexLayout::FourStore ? 5 : 3);
+    }
+}
+
+// The first backup stays the reference: a later call leaves existing copies alone and
+// makes again only the one that was deleted, from the live file as it is now.
+TEST(BackupStoreEnsure, LaterCallsOnlyAddMissingCopies) {
+    BackupApp app;
+    ASSERT_TRUE(app.store.ensure(true));
+    app.changeLiveFiles("changed");
+    fs::remove(app.backupOf(kFiles[2]));
+
+    EXPECT_TRUE(app.store.ensure(true));
+
+    EXPECT_TRUE(app.ui.messages.empty());
+    for (const BackedUp& file : kFiles) {
+        Bytes expected = &file == &kFiles[2] ? app.liveContent(file) : app.files.*file.content;
+        EXPECT_EQ(readBytes(app.backupOf(file)), expected) << file.name;
+    }
+}
+
+TEST(BackupStoreEnsure, LeftoverProbeFolderIsReported) {
+    BackupApp app;
+    fs::create_directories(app.resources() / "lumivel_BAK" / "TEST");
+    EXPECT_FALSE(app.store.ensure(true));
+    EXPECT_EQ(app.ui.messages, (std::vector<ShownMessage>{{"没有目录权限02", "错误", MessageIcon::None}}));
+}
+
+// What a first ensure shows when its Nth file operation fails, in the order it makes them.
+std::vector<ShownMessage> ensureFailureMessages(const BackupApp& app) {
+    auto copyFailed = [](const std::string& path) { return ShownMessage{"创建备份文件失败：" + path, "错误", MessageIcon::Error}; };
+    std::vector<ShownMessage> messages;
+    for (const BackedUp& file : kFiles) {
+        if (&file == &kFiles.front() || file.folder != (&file - 1)->folder) // a folder's first file
+            messages.push_back(copyFailed(joinPath(text(app.liveOf(file).parent_path()), {"lumivel_BAK"})));
+        messages.push_back(copyFailed(app.store.backupPathOf(file.folder, file.name)));
+    }
+    messages.push_back({"没有目录权限02", "错误", MessageIcon::None});
+    messages.push_back({"没有目录权限01", "错误", MessageIcon::None});
+    return messages;
+}
+
+// Each file operation of a first ensure fails in turn: one message naming what failed,
+// false, no half-made copy, and the next call completes the set.
+TEST(BackupStoreEnsure, EachFailedStepIsReportedOnceAndTheNextCallCompletes) {
+    const std::size_t operations = ensureFailureMessages(BackupApp()).size();
+    for (std::size_t i = 0; i < operations; ++i) {
+        SCOPED_TRACE("failing operation " + std::to_string(i + 1));
+        BackupApp app;
+        files::failOperationForTesting(static_cast<int>(i + 1));
+        EXPECT_FALSE(app.store.ensure(true));
+        files::failOperationForTesting(0);
+        EXPECT_EQ(app.ui.messages, std::vector<ShownMessage>{ensureFailureMessages(app)[i]});
+
+        if (i + 1 == operations)
+            continue; // the probe folder stays behind, as a leftover one does
+        app.ui.messages.clear();
+        EXPECT_TRUE(app.store.ensure(true));
+        EXPECT_TRUE(app.ui.messages.empty());
+        for (const BackedUp& file : kFiles)
+            EXPECT_EQ(readBytes(app.backupOf(file)), app.files.*file.content) << file.name;
+    }
+}
+
+// "备份" twice: the first keeps the ensure's backup as lumivel_BAK_old, the second finds
+// that name taken and replaces the first click's backup.
+TEST(BackupStoreRecreate, KeepsTheFirstReplacedBackupAsOld) {
+    BackupApp app;
+    ASSERT_TRUE(app.store.ensure(true));
+    app.changeLiveFiles("first click");
+    app.store.recreate();
+    for (const BackedUp& file : kFiles) {
+        EXPECT_EQ(readBytes(app.oldBackupOf(file)), app.files.*file.content) << file.name;
+        EXPECT_EQ(readBytes(app.backupOf(file)), app.liveContent(file)) << file.name;
+    }
+    app.changeLiveFiles("second click");
+    app.store.recreate();
+    for (const BackedUp& file : kFiles) {
+        EXPECT_EQ(readBytes(app.oldBackupOf(file)), app.files.*file.content) << file.name;
+        EXPECT_EQ(readBytes(app.backupOf(file)), app.liveContent(file)) << file.name;
+    }
+    EXPECT_TRUE(app.ui.messages.empty());
+}
+
+// Without any backup, and in the two-store layout: the X stores are copied whatever the
+// layout, and each missing one is reported while the others are still made.
+TEST(BackupStoreRecreate, ReportsEachMissingFileAndGoesOn) {
+    BackupApp app(IndexLayout::TwoStore);
+    fs::remove(app.liveOf(kFiles[3]));
+    fs::remove(app.liveOf(kFiles[4]));
+    app.store.recreate();
+    const std::string backup = joinPath(text(app.resources()), {"lumivel_BAK", ""});
+    EXPECT_EQ(app.ui.messages, (std::vector<ShownMessage>{
+                                   {"创建备份文件失败：" + backup + "PSIconsXHighRes.dat", "错误", MessageIcon::Error},
+                                   {"创建备份文件失败：" + backup + "PSIconsXLowRes.dat", "错误", MessageIcon::Error},
+                               }));
+    for (const BackedUp& file : kFiles)
+        if (!file.xStore)
+            EXPECT_EQ(readBytes(app.backupOf(file)), app.files.*file.content) << file.name;
+    EXPECT_FALSE(files::exists(app.resources() / "lumivel_BAK_old"));
+}
+
+TEST(BackupStoreRestoreFile, CopiesTheBackupOverTheLiveFile) {
+    BackupApp app;
+    EXPECT_FALSE(app.store.restoreFile(BackupFolder::Dictionary, "tw10428.dat")); // no backup yet
+    ASSERT_TRUE(app.store.ensure(true));
+    app.changeLiveFiles("applied");
+    for (const BackedUp& file : kFiles) {
+        EXPECT_TRUE(app.store.restoreFile(file.folder, file.name));
+        EXPECT_EQ(app.liveContent(file), app.files.*file.content) << file.name;
+    }
+    EXPECT_TRUE(app.ui.messages.empty());
+}
+
+} // namespace
+} // namespace lumivel::testing
