@@ -95,6 +95,7 @@ Bytes hiddenBlock(const std::vector<std::string>& names) {
             "\"$$$/Splash/ScanningForPlugIns/NameAppended=\"\r\n"
             "\"$$$/Splash/ScanningForPresets=\"\r\n"
             "\"$$$/Splash/StartingUpPlugIns=\"\r\n"
+            "\r\n"
             "\r\n//Lumivel_End---";
     return utf16(text);
 }
@@ -178,6 +179,14 @@ public:
 
 std::string pathText(const fs::path& path) { return textFromPath(path); }
 
+// Dictionary bytes as readable text for failure messages.
+std::string shownText(const Bytes& bytes) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
+    return utf16ToUtf8(units);
+}
+
 void check(const Case& c) {
     SCOPED_TRACE(c.name);
     Dictionary d;
@@ -193,7 +202,8 @@ void check(const Case& c) {
     d.run(c);
     files::failOperationForTesting(0);
 
-    EXPECT_EQ(files::readFileOrEmpty(d.live), c.expected);
+    Bytes result = files::readFileOrEmpty(d.live);
+    EXPECT_TRUE(result == c.expected) << "got:\n" << shownText(result) << "\nexpected:\n" << shownText(c.expected);
     if (c.fault != Fault::BackupMissing)
         EXPECT_EQ(files::readFileOrEmpty(d.backup), c.backup) << "the backup copy is never written";
 

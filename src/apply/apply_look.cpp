@@ -1,0 +1,178 @@
+#include "apply/apply_look.h"
+
+#include "app/app_state.h"
+#include "apply/resource_restore.h"
+#include "iconres/entry_image.h"
+#include "installation/backup_store.h"
+#include "installation/installation.h"
+#include "installation/locator.h"
+#include "locale/locale_dictionary.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "platform/ui.h"
+#include "themes/theme.h"
+
+#include <string>
+
+namespace lumivel {
+
+namespace {
+
+constexpr std::string_view kErrorCaption = "错误";
+
+bool indexExists(const AppState& state) {
+    return state.isLocated() && files::exists(pathFromText(state.indexPath));
+}
+
+// A slot takes a file: a folder of that name is no image.
+bool isExistingFile(const std::filesystem::path& path) { return files::exists(path) && !files::isDirectory(path); }
+
+bool withXStores(const AppState& state) { return state.index.layout() == IndexLayout::FourStore; }
+
+void reportBackupMissing(AppState& state) {
+    state.ui.showMessage("没有创建备份，所以无法为你进行下一步操作\r\n如果你 PS 安装在 C 盘，这可能是 Lumivel "
+                         "没有目录修改权限造成，请用管理员模式运行 Lumivel 或者修改下面目录的读写权限：\r\n" +
+                             state.photoshopRoot + "Locales\r\n" + state.photoshopRoot + "Resources",
+                         kDefaultCaption, MessageIcon::None);
+}
+
+// The full reset of "[默认]": every file back from the backup, the dictionary included, as
+// it is kept, whatever the switch says. Each failure is reported and the others go on.
+void resetEverything(AppState& state, ApplyOutcome& outcome) {
+    Installation installation(state.photoshopRoot);
+    outcome.imagesReset = restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::GoOn);
+    BackupStore backup(installation, state.ui);
+    if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName))
+        outcome.text = TextChange::RestoredDefault;
+    else
+        state.ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
+                             kErrorCaption, MessageIcon::Error);
+}
+
+// Hidden text: a theme's own text when it has one, else the hidden-text block. Shown text:
+// Photoshop's own, also for a theme that brings a text of its own, since the switch is
+// what the user chose.
+TextChange applyText(AppState& state, const ApplyRequest& request) {
+    LocaleDictionary dictionary(Installation(state.photoshopRoot), state.ui);
+    if (!request.textHidden) {
+        dictionary.restoreDefault();
+        return TextChange::RestoredDefault;
+    }
+    bool themeText = request.kind == RequestKind::ThemeLook && !request.textFile.empty();
+    dictionary.writeCustomText(themeText ? request.textFile : std::string());
+    return themeText ? TextChange::ThemeText : TextChange::HiddenText;
+}
+
+} // namespace
+
+ApplyRequest requestFromView(const AppState& state, bool fromCustomPage) {
+    ApplyRequest request;
+    request.textHidden = state.textHidden;
+    if (fromCustomPage) {
+        request.kind = RequestKind::CustomImages;
+        for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
+            std::string text = state.view.customImageText(i);
+            if (!text.empty() && isExistingFile(pathFromText(text)))
+                request.images[i] = text;
+        }
+        return request;
+    }
+
+    std::string entry = state.view.selectedThemeEntry();
+    if (entry == kCurrentLookEntry) {
+        request.kind = RequestKind::CurrentLook;
+        return request;
+    }
+    if (entry == kDefaultLookEntry) {
+        request.kind = RequestKind::DefaultLook;
+        return request;
+    }
+    request.kind = RequestKind::ThemeLook;
+    request.themeName = entry;
+    Theme theme = Theme::read(state.themesRoot, entry);
+    for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
+        auto file = theme.imageFile(kImageSlots[i]);
+        if (isExistingFile(file))
+            request.images[i] = textFromPath(file);
+    }
+    if (isExistingFile(theme.textFile()))
+        request.textFile = textFromPath(theme.textFile());
+    return request;
+}
+
+ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
+    ImageReset reset;
+    Installation installation(state.photoshopRoot);
+    if (!BackupStore(installation, state.ui).ensure(withXStores(state))) {
+        reportBackupMissing(state);
+        return reset;
+    }
+    reset.backupReady = true;
+    if (!restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::Stop))
+        return reset;
+
+    // Every replacement starts from the backup's entries. Should the restored index not load,
+    // the program's index still holds the entries of the old live file, whose images the
+    // restore has just cut off: writing through them would point the index past the stores.
+    if (!loadLiveIndex(state)) {
+        state.ui.showMessage("无法载入还原后的索引文件，没有写入图片：" + state.indexPath, kErrorCaption,
+                             MessageIcon::Error);
+        return reset;
+    }
+    reset.restored = true;
+
+    for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
+        if (images[i].empty())
+            continue;
+        const ImageSlotInfo& slot = kImageSlots[i];
+        if (replaceEntryImage(state, images[i], slot.entryName, slot.density))
+            reset.writtenSlots.push_back(slot.slot);
+    }
+    return reset;
+}
+
+ApplyOutcome applyLook(AppState& state, bool fromCustomPage) {
+    ApplyOutcome outcome;
+    if (!indexExists(state))
+        (void)locatePhotoshop(state);
+    if (!indexExists(state)) {
+        state.ui.showMessage("Photoshop 路径有误：" + state.photoshopRoot, kErrorCaption, MessageIcon::None);
+        return outcome;
+    }
+    // The layout of the index last loaded decides whether the X stores are backed up.
+    if (!BackupStore(Installation(state.photoshopRoot), state.ui).ensure(withXStores(state))) {
+        reportBackupMissing(state);
+        outcome.backupMissing = true;
+        return outcome;
+    }
+    // The live index's layout decides below whether the X stores are restored; a refused
+    // file leaves the index as it was, and the operation goes on with it.
+    (void)loadLiveIndex(state);
+
+    outcome.request = requestFromView(state, fromCustomPage);
+    const ApplyRequest& request = outcome.request;
+    switch (request.kind) {
+    case RequestKind::CustomImages:
+    case RequestKind::ThemeLook: {
+        ImageReset reset = resetAndReplaceImages(state, request.images);
+        outcome.backupMissing = !reset.backupReady;
+        outcome.imagesReset = reset.restored;
+        outcome.writtenSlots = reset.writtenSlots;
+        outcome.text = applyText(state, request);
+        break;
+    }
+    case RequestKind::CurrentLook:
+        outcome.text = applyText(state, request);
+        break;
+    case RequestKind::DefaultLook:
+        resetEverything(state, outcome);
+        break;
+    }
+
+    if (!fromCustomPage)
+        state.ui.showMessage("修改完成", "应用", MessageIcon::None);
+    outcome.ranToEnd = true;
+    return outcome;
+}
+
+} // namespace lumivel
