@@ -16,6 +16,10 @@ namespace {
 
 constexpr std::array kCommands = {
     Command{"locate", "EXE [--dictionary FILE]", "检查并记住 Photoshop 的位置（EXE 为 Photoshop.exe）", runLocate},
+    Command{"entries", "", "列出图标索引的布局和每个条目（位置、名称、1x 偏移、1x 长度、2x 偏移、2x 长度）", runEntries},
+    Command{"extract", "NAME --density low|high -o FILE", "把一个条目的图片写到文件", runExtract},
+    Command{"backup", "", "重新备份 Photoshop 的文件（旧备份保留为 lumivel_BAK_old）", runBackup},
+    Command{"show", "current|default [--out DIR]", "显示当前或默认的启动画面；--out 写出 splash.png、dark.png、light.png", runShow},
 };
 
 constexpr std::array<std::string_view, 3> kValueOptions = {"--photoshop", "--settings", "--themes"};

@@ -15,5 +15,12 @@ struct Command {
 };
 
 int runLocate(CommandContext& context);
+int runEntries(CommandContext& context);
+int runExtract(CommandContext& context);
+int runBackup(CommandContext& context);
+int runShow(CommandContext& context);
+
+/// True when a Photoshop location is known; otherwise says so on the error stream.
+bool requireInstallation(CommandContext& context);
 
 } // namespace lumivel::cli
