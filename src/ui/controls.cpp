@@ -1,0 +1,219 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace lumivel {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+// Room between an edit box's frame and its text.
+constexpr int kFieldMargin = 4;
+
+int lineHeightOf(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+// Edit boxes are taller than their one line of text. The text is centred by making the
+// area above and below it part of the frame, which is then painted in the box's colour.
+LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR lookData) {
+    const Look& look = *reinterpret_cast<const Look*>(lookData);
+    switch (message) {
+    case WM_NCCALCSIZE: {
+        LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+        int spare = (client.bottom - client.top) - lineHeightOf(hwnd);
+        if (spare > 0) {
+            client.top += spare / 2;
+            client.bottom -= spare - spare / 2;
+        }
+        if (client.right - client.left > 2 * kFieldMargin) {
+            client.left += kFieldMargin;
+            client.right -= kFieldMargin;
+        }
+        return result;
+    }
+    case WM_NCPAINT: {
+        RECT window, client;
+        GetWindowRect(hwnd, &window);
+        GetClientRect(hwnd, &client);
+        MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -window.left, -window.top);
+        OffsetRect(&window, -window.left, -window.top);
+        HDC dc = GetWindowDC(hwnd);
+        ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+        FillRect(dc, &window, look.fieldBrush());
+        FrameRect(dc, &window, look.fieldFrameBrush());
+        ReleaseDC(hwnd, dc);
+        return 0;
+    }
+    case WM_NCHITTEST:
+        // The margins belong to the box: a press there puts the caret into it.
+        return HTCLIENT;
+    case WM_SETFONT: {
+        LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, editBoxProcedure, kSubclassId);
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+// A push button drawn by its parent from a vertical strip of state images (normal, hot,
+// pressed), each as high as the strip divided by three; it tracks the pointer itself to
+// know when it is hot.
+class PictureButton {
+public:
+    static constexpr int kStates = 3;
+
+    PictureButton(HWND button, std::unique_ptr<Gdiplus::Bitmap> states) : m_button(button), m_states(std::move(states)) {
+        SetWindowSubclass(m_button, &PictureButton::procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~PictureButton() {
+        if (IsWindow(m_button))
+            RemoveWindowSubclass(m_button, &PictureButton::procedure, kSubclassId);
+    }
+    PictureButton(const PictureButton&) = delete;
+    PictureButton& operator=(const PictureButton&) = delete;
+
+    void draw(const DRAWITEMSTRUCT& item, const Look& look) const {
+        RECT area = item.rcItem;
+        FillRect(item.hDC, &area, look.backgroundBrush());
+        if (!m_states)
+            return;
+        int state = (item.itemState & ODS_SELECTED) ? 2 : m_hot ? 1 : 0;
+        auto width = static_cast<INT>(m_states->GetWidth());
+        auto height = static_cast<INT>(m_states->GetHeight() / kStates);
+        Gdiplus::Graphics graphics(item.hDC);
+        graphics.DrawImage(m_states.get(), Gdiplus::Rect(area.left, area.top, width, height), 0, state * height, width,
+                           height, Gdiplus::UnitPixel);
+    }
+
+private:
+    static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR self) {
+        auto& button = *reinterpret_cast<PictureButton*>(self);
+        if (message == WM_MOUSEMOVE && !button.m_hot) {
+            button.m_hot = true;
+            TRACKMOUSEEVENT track{};
+            track.cbSize = sizeof track;
+            track.dwFlags = TME_LEAVE;
+            track.hwndTrack = hwnd;
+            TrackMouseEvent(&track);
+            InvalidateRect(hwnd, nullptr, FALSE);
+        } else if (message == WM_MOUSELEAVE) {
+            button.m_hot = false;
+            InvalidateRect(hwnd, nullptr, FALSE);
+        } else if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(hwnd, &PictureButton::procedure, kSubclassId);
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+
+    HWND m_button;
+    std::unique_ptr<Gdiplus::Bitmap> m_states;
+    bool m_hot = false;
+};
+
+ControlSet::ControlSet(const Look& look) : m_look(look) {}
+
+ControlSet::~ControlSet() = default;
+
+HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
+    const wchar_t* windowClass = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (form.kind) {
+    case ControlKind::Label:
+        // Without SS_NOTIFY a label lets presses through, so the window can be dragged by it.
+        style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
+        break;
+    case ControlKind::EditBox:
+        windowClass = L"EDIT";
+        style |= ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
+        break;
+    case ControlKind::PictureButton:
+        windowClass = L"BUTTON";
+        style |= BS_OWNERDRAW | WS_TABSTOP;
+        break;
+    }
+    std::wstring text(form.text);
+    HWND control = CreateWindowExW(0, windowClass, text.c_str(), style, form.place.x, form.place.y, form.place.width,
+                                   form.place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    if (!control)
+        return nullptr;
+    // As in the form, a later control lies above the earlier ones it overlaps (the path
+    // box over the end of its caption).
+    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    std::unique_ptr<PictureButton> picture;
+    if (form.kind == ControlKind::EditBox)
+        SetWindowSubclass(control, editBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(&m_look));
+    if (form.kind == ControlKind::PictureButton)
+        picture = std::make_unique<PictureButton>(control, loadPngResource(form.image));
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_look.font()), FALSE);
+
+    m_controls.push_back({control, form.kind, commandId, std::move(picture)});
+    return control;
+}
+
+std::optional<std::size_t> ControlSet::rowOf(int commandId) const {
+    for (std::size_t row = 0; row < m_controls.size(); ++row) {
+        if (m_controls[row].commandId == commandId)
+            return row;
+    }
+    return std::nullopt;
+}
+
+const ControlSet::Control* ControlSet::find(HWND hwnd) const {
+    for (const Control& control : m_controls) {
+        if (control.hwnd == hwnd)
+            return &control;
+    }
+    return nullptr;
+}
+
+bool ControlSet::handleParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT: {
+        const Control* control = find(reinterpret_cast<HWND>(lParam));
+        if (!control)
+            return false;
+        // An edit box asks with WM_CTLCOLORSTATIC while it is read-only or disabled.
+        bool field = control->kind == ControlKind::EditBox;
+        auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, Look::kText);
+        SetBkColor(dc, field ? Look::kField : Look::kBackground);
+        result = reinterpret_cast<LRESULT>(field ? m_look.fieldBrush() : m_look.backgroundBrush());
+        return true;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const Control* control = find(item.hwndItem);
+        if (!control || !control->picture)
+            return false;
+        control->picture->draw(item, m_look);
+        result = TRUE;
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace lumivel
