@@ -1,5 +1,9 @@
 # libzip, libpng and zlib: Debian's -dev packages on Linux, the prefix that
 # scripts/setup cross-builds for Windows.
+if(WIN32)
+  # Everything links statically into the Windows executables: no DLLs beside them.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 find_package(PNG REQUIRED)
 
