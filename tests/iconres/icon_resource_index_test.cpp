@@ -104,13 +104,15 @@ TEST(IconResourceIndexSerialize, GivesALoadedFileBackByteForByte) {
     }
 }
 
-TEST(IconResourceIndexSerialize, EmptyIndexIsTheFourStoreHeader) {
-    const Bytes four = indexHeader(kFour);
-    EXPECT_EQ(IconResourceIndex().serialize(), four);
-    EXPECT_EQ(four.size(), 546u);
-    EXPECT_EQ(indexHeader(kTwo), Bytes(four.begin(), four.begin() + 290));
-    for (std::size_t lineFeed : {33, 161, 289, 417, 545})
-        EXPECT_EQ(four[lineFeed], '\n') << lineFeed;
+TEST(IconResourceIndexSerialize, HeadersAreTheFixedBytesOfTheirLayout) {
+    // Written out by hand: the signature line, then each store's name padded with zero
+    // bytes to 127 and ended by a line feed in its 128-byte field.
+    std::string expected = "Photoshop Icon Resource Index 1.0\n";
+    for (std::string name : {"PSIconsLowRes.dat", "PSIconsHighRes.dat", "PSIconsXLowRes.dat", "PSIconsXHighRes.dat"})
+        expected += name + std::string(127 - name.size(), '\0') + "\n";
+    EXPECT_EQ(IconResourceIndex().serialize(), bytesOf(expected));
+    EXPECT_EQ(indexHeader(kFour), bytesOf(expected));
+    EXPECT_EQ(indexHeader(kTwo), bytesOf(expected.substr(0, 290)));
 }
 
 TEST(IconResourceIndexPositionOf, FindsTheFirstExactMatchOnly) {
