@@ -89,14 +89,16 @@ ApplyRequest requestFromView(const AppState& state, bool fromCustomPage) {
     }
     request.kind = RequestKind::ThemeLook;
     request.themeName = entry;
-    Theme theme = Theme::read(state.themesRoot, entry);
+    // Only the files count here; the description file plays no part in applying.
+    std::filesystem::path folder = themeFolder(state.themesRoot, entry);
     for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
-        auto file = theme.imageFile(kImageSlots[i]);
+        auto file = folder / pathFromText(kImageSlots[i].themeFile);
         if (isExistingFile(file))
             request.images[i] = textFromPath(file);
     }
-    if (isExistingFile(theme.textFile()))
-        request.textFile = textFromPath(theme.textFile());
+    auto textFile = folder / pathFromText(kThemeTextFile);
+    if (isExistingFile(textFile))
+        request.textFile = textFromPath(textFile);
     return request;
 }
 
