@@ -20,6 +20,9 @@ constexpr std::array kCommands = {
     Command{"extract", "NAME --density low|high -o FILE", "把一个条目的图片写到文件", runExtract},
     Command{"backup", "", "重新备份 Photoshop 的文件（旧备份保留为 lumivel_BAK_old）", runBackup},
     Command{"show", "current|default [--out DIR]", "显示当前或默认的启动画面；--out 写出 splash.png、dark.png、light.png", runShow},
+    Command{"apply", "--theme NAME | --current | --default | --images SLOT=PATH ... [--hide-text | --show-text]",
+            "应用主题、[当前]、[默认] 或自定义图片（SLOT：splash-low splash-high dark-low dark-high light-low light-high）",
+            runApply},
 };
 
 constexpr std::array<std::string_view, 3> kValueOptions = {"--photoshop", "--settings", "--themes"};

@@ -19,6 +19,7 @@ int runEntries(CommandContext& context);
 int runExtract(CommandContext& context);
 int runBackup(CommandContext& context);
 int runShow(CommandContext& context);
+int runApply(CommandContext& context);
 
 /// True when a Photoshop location is known; otherwise says so on the error stream.
 bool requireInstallation(CommandContext& context);
