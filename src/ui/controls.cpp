@@ -144,11 +144,11 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         break;
     case ControlKind::EditBox:
         windowClass = L"EDIT";
-        style |= ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
+        style |= ES_LEFT | ES_AUTOHSCROLL;
         break;
     case ControlKind::PictureButton:
         windowClass = L"BUTTON";
-        style |= BS_OWNERDRAW | WS_TABSTOP;
+        style |= BS_OWNERDRAW;
         break;
     }
     std::wstring text(form.text);

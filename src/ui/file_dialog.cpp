@@ -17,15 +17,16 @@ namespace {
 // so a chosen path is never cut.
 constexpr DWORD kPathBufferLength = 32768;
 
-} // namespace
-
-std::wstring FileDialog::filterList(std::string_view filter) {
+// The dialog's filter list: every '|' becomes a terminating zero, and the list ends with two zeros.
+std::wstring filterList(std::string_view filter) {
     std::wstring list = wideFromText(filter);
     std::replace(list.begin(), list.end(), L'|', L'\0');
     list.push_back(L'\0');
     list.push_back(L'\0');
     return list;
 }
+
+} // namespace
 
 std::string FileDialog::chooseFile(HWND owner, std::string_view filter, std::string_view initialFolder,
                                    std::string_view title) {

@@ -18,10 +18,6 @@ public:
     /// exist, and no extension is added to a typed name.
     static std::string chooseFile(HWND owner, std::string_view filter, std::string_view initialFolder,
                                   std::string_view title);
-
-    /// The dialog's filter list for `filter`: every '|' becomes a terminating zero, and the
-    /// list ends with two zeros.
-    static std::wstring filterList(std::string_view filter);
 };
 
 } // namespace lumivel

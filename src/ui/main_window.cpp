@@ -59,7 +59,7 @@ bool MainWindow::create() {
     DWORD style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
     DWORD exStyle = WS_EX_APPWINDOW;
     AdjustWindowRectEx(&place, style, FALSE, exStyle);
-    WindowClass windowClass{L"LumivelMainWindow", LoadIconW(programInstance(), MAKEINTRESOURCEW(IDI_LUMIVEL))};
+    WindowClass windowClass{L"LumivelMainWindow", IDI_LUMIVEL};
     return createWindow(windowClass, exStyle, style, L"Lumivel v1.0", place, nullptr);
 }
 
@@ -110,7 +110,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         return onCreate() ? 0 : -1;
     case WM_NCHITTEST: {
-        // The background (and the labels, which let presses through) move the window like a caption bar.
+        // The background (and the labels, which let presses through) move the window like a
+        // caption bar; a press there therefore arrives as WM_NCLBUTTONDOWN with HTCAPTION.
         LRESULT hit = Window::onMessage(message, wParam, lParam);
         return hit == HTCLIENT ? HTCAPTION : hit;
     }

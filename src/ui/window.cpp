@@ -25,7 +25,15 @@ bool Window::createWindow(const WindowClass& windowClass, DWORD exStyle, DWORD s
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Window::procedure;
         wc.hInstance = instance;
-        wc.hIcon = windowClass.icon;
+        if (windowClass.iconResource) {
+            // Each size drawn for itself rather than the large icon scaled down.
+            auto icon = [&](int width, int height) {
+                return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(windowClass.iconResource), IMAGE_ICON,
+                                                     GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED));
+            };
+            wc.hIcon = icon(SM_CXICON, SM_CYICON);
+            wc.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
+        }
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = windowClass.name;
         if (!RegisterClassExW(&wc))

@@ -9,7 +9,8 @@ namespace lumivel {
 /// What a window class is made of; registered once, on first use.
 struct WindowClass {
     const wchar_t* name;
-    HICON icon = nullptr;
+    /// The icon resource of the window's caption, taskbar button and task switcher; 0 for none.
+    int iconResource = 0;
 };
 
 class Window {
