@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace lumivel {
@@ -116,29 +115,25 @@ Bytes customBlockMarker() { return utf16LEFromAscii(kOpeningMarker); }
 
 bool holdsCustomBlock(ByteView dictionary) {
     Bytes marker = customBlockMarker();
-    return std::search(dictionary.begin(), dictionary.end(),
-                       std::boyer_moore_horspool_searcher(marker.begin(), marker.end())) != dictionary.end();
+    std::string_view text(reinterpret_cast<const char*>(dictionary.data()), dictionary.size());
+    return text.find(std::string_view(reinterpret_cast<const char*>(marker.data()), marker.size())) !=
+           std::string_view::npos;
 }
 
 std::vector<Bytes> rotatingNameKeys(ByteView dictionary) {
     // The opening quote makes sure a match is the start of an entry, not part of a value.
     Bytes prefix = utf16LEFromAscii("\"");
     append(prefix, utf16LEFromAscii(kRotatingNamesPrefix));
-    std::boyer_moore_horspool_searcher searcher(prefix.begin(), prefix.end());
+    std::string_view text(reinterpret_cast<const char*>(dictionary.data()), dictionary.size());
+    std::string_view wanted(reinterpret_cast<const char*>(prefix.data()), prefix.size());
 
     std::vector<Bytes> keys;
-    auto from = dictionary.begin();
-    while (true) {
-        auto match = std::search(from, dictionary.end(), searcher);
-        if (match == dictionary.end())
-            break;
-        auto at = static_cast<std::size_t>(match - dictionary.begin());
-        from = match + 1;
+    for (std::size_t at = text.find(wanted); at != std::string_view::npos; at = text.find(wanted, at + 1)) {
         // A match between two code units is a coincidence of bytes, not a quote.
         if (at % 2 != 0)
             continue;
         std::size_t keyStart = at + 2;
-        std::size_t end = keyStart + (prefix.size() - 2);
+        std::size_t end = at + prefix.size();
         bool complete = false;
         for (; end + 1 < dictionary.size(); end += 2) {
             std::uint16_t unit = unitAt(dictionary, end);

@@ -147,8 +147,15 @@ Result<Bytes> readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return readError(path);
-    // Loop until the end: the size may not be known in advance (or may change).
+    // The size the file has now is read in one go; the loop takes whatever may follow,
+    // as the size may not be known in advance (or may change).
     Bytes bytes;
+    auto expected = fs::file_size(path, ec);
+    if (!ec && expected > 0) {
+        bytes.resize(static_cast<std::size_t>(expected));
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
     char chunk[1 << 16];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
         bytes.insert(bytes.end(), chunk, chunk + in.gcount());
