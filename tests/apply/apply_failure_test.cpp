@@ -72,10 +72,10 @@ struct Sweep {
 };
 
 void lay(ApplyFixture& f, const Sweep& sweep) {
-    f.addTheme("启动图", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
-    f.addTheme("全套", kAllSlots, kWord);
+    f.addTheme("splashes", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
+    f.addTheme("all-six", kAllSlots, kWord);
     if (sweep.earlierTheme)
-        f.applyEntry("启动图", true);
+        f.applyEntry("splashes", true);
     f.ui.messages.clear();
 }
 
@@ -164,8 +164,8 @@ bool runWithFault(ApplyFixture& f, const Sweep& sweep, const FolderCopy& start, 
 
 TEST(ApplyFailures, EveryFileOperationOfAnApplyFailingInTurn) {
     const Sweep sweeps[] = {
-        {"six images over an earlier theme", true, "全套"},
-        {"six images on a fresh installation", false, "全套"},
+        {"six images over an earlier theme", true, "all-six"},
+        {"six images on a fresh installation", false, "all-six"},
         {"[默认] over an earlier theme", true, "[默认]"},
     };
     for (const Sweep& sweep : sweeps) {

@@ -71,9 +71,9 @@ struct Case {
 };
 
 void lay(ApplyFixture& f) {
-    f.addTheme("只有高清启动图", {ImageSlot::SplashHigh});
-    f.addTheme("全套", kAllSlots, kWord);
-    f.addTheme("启动图", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
+    f.addTheme("high-splash-only", {ImageSlot::SplashHigh});
+    f.addTheme("all-six", kAllSlots, kWord);
+    f.addTheme("splashes", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
     ASSERT_TRUE(files::writeFileAtomic(f.temp.path() / "icon.jpg", bytesOf("not even an image")).ok());
 }
 
@@ -116,20 +116,20 @@ void check(const Case& c) {
 }
 
 TEST(ApplyLook, RequestsAndThemeContents) {
-    const Press allSix{"全套", false, {}, true};
+    const Press allSix{"all-six", false, {}, true};
     const std::vector<Case> cases = {
-        {"a theme with only the 2x splash", false, {allSix}, {"只有高清启动图"}, false,
-         [](const ApplyFixture& f) { return themeImages(f, "只有高清启动图", {ImageSlot::SplashHigh}); },
+        {"a theme with only the 2x splash", false, {allSix}, {"high-splash-only"}, false,
+         [](const ApplyFixture& f) { return themeImages(f, "high-splash-only", {ImageSlot::SplashHigh}); },
          Text::PhotoshopOwn, {kDone}},
         {"all six images and the theme's text", false, {}, allSix, false,
-         [](const ApplyFixture& f) { return themeImages(f, "全套", kAllSlots); }, Text::ThemeWord, {kDone}},
+         [](const ApplyFixture& f) { return themeImages(f, "all-six", kAllSlots); }, Text::ThemeWord, {kDone}},
         {"all six in the two-store layout", true, {}, allSix, false,
-         [](const ApplyFixture& f) { return themeImages(f, "全套", kAllSlots); }, Text::ThemeWord, {kDone}},
-        {"a theme's word.txt with the switch clear gives Photoshop's text", false, {allSix}, {"全套", false, {}, false},
-         false, [](const ApplyFixture& f) { return themeImages(f, "全套", kAllSlots); }, Text::PhotoshopOwn, {kDone}},
-        {"six, then a theme of two splashes", false, {allSix}, {"启动图", false, {}, true}, false,
+         [](const ApplyFixture& f) { return themeImages(f, "all-six", kAllSlots); }, Text::ThemeWord, {kDone}},
+        {"a theme's word.txt with the switch clear gives Photoshop's text", false, {allSix}, {"all-six", false, {}, false},
+         false, [](const ApplyFixture& f) { return themeImages(f, "all-six", kAllSlots); }, Text::PhotoshopOwn, {kDone}},
+        {"six, then a theme of two splashes", false, {allSix}, {"splashes", false, {}, true}, false,
          [](const ApplyFixture& f) {
-             return themeImages(f, "启动图", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
+             return themeImages(f, "splashes", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
          },
          Text::Hidden, {kDone}},
         {"custom page with empty and missing paths", false, {allSix},
@@ -157,13 +157,13 @@ TEST(ApplyLook, MissingIndexRunsTheLocatorAndStopsWhenItIsCancelled) {
     for (bool customPage : {false, true}) {
         SCOPED_TRACE(customPage ? "custom page" : "theme page");
         ApplyFixture f;
-        f.addTheme("全套", kAllSlots, kWord);
+        f.addTheme("all-six", kAllSlots, kWord);
         fs::remove(f.sample.indexFile);
         FileSnapshot before = f.live();
         if (customPage)
-            f.applyCustom({textFromPath(f.themeFile("全套", "loading_low.png"))}, true);
+            f.applyCustom({textFromPath(f.themeFile("all-six", "loading_low.png"))}, true);
         else
-            f.applyEntry("全套", true);
+            f.applyEntry("all-six", true);
 
         ASSERT_EQ(f.ui.fileDialogs.size(), 1u);
         EXPECT_EQ(f.ui.fileDialogs[0].title, "找到 Photoshop 的位置");

@@ -32,8 +32,8 @@ void writeOrFail(const fs::path& file, ByteView bytes) { ASSERT_TRUE(files::writ
 
 // Lays the setup out and gives the backup copies as they now are.
 FileSnapshot lay(ApplyFixture& f, Start setup) {
-    f.addTheme("启动图", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
-    f.applyEntry(setup == Start::NewerPhotoshop ? "[默认]" : "启动图", false);
+    f.addTheme("splashes", {ImageSlot::SplashLow, ImageSlot::SplashHigh});
+    f.applyEntry(setup == Start::NewerPhotoshop ? "[默认]" : "splashes", false);
     fs::path backup = f.backupFolder(false);
     if (setup == Start::NewerPhotoshop) {
         // The backup's splash lies past the end of the live LowRes store.

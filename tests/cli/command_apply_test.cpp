@@ -52,27 +52,27 @@ struct Case {
 
 TEST(CommandApply, RequestsTextChoiceAndExitStatus) {
     const std::vector<Case> cases = {
-        {"a theme takes its loadtext", {}, {"apply", "--theme", "夜"}, 0, Text::ThemeWord, "启动文字：主题文字\n"},
-        {"--show-text overrides it", {}, {"apply", "--theme", "夜", "--show-text"}, 0, Text::PhotoshopOwn,
+        {"a theme takes its loadtext", {}, {"apply", "--theme", "night"}, 0, Text::ThemeWord, "启动文字：主题文字\n"},
+        {"--show-text overrides it", {}, {"apply", "--theme", "night", "--show-text"}, 0, Text::PhotoshopOwn,
          "图片：已还原为备份，并写入 splash-low splash-high dark-low dark-high light-low light-high\n"},
         {"[当前] keeps a hidden block hidden", {"apply", "--current", "--hide-text"}, {"apply", "--current"}, 0,
          Text::Hidden, "图片：未改动\n"},
-        {"[默认]", {"apply", "--theme", "夜"}, {"apply", "--default", "--hide-text"}, 0, Text::PhotoshopOwn,
+        {"[默认]", {"apply", "--theme", "night"}, {"apply", "--default", "--hide-text"}, 0, Text::PhotoshopOwn,
          "应用：[默认]\n"},
         {"custom images", {}, {"apply", "--images", "light-high=@img.png", "splash-low=@none.png"}, 0,
          Text::PhotoshopOwn, "图片：已还原为备份，并写入 light-high\n"},
         {"no request", {}, {"apply"}, 2, Text::Unchecked, ""},
         {"two requests", {}, {"apply", "--current", "--default"}, 2, Text::Unchecked, ""},
         {"an unknown slot", {}, {"apply", "--images", "splash=@img.png"}, 2, Text::Unchecked, ""},
-        {"a theme that is not there", {}, {"apply", "--theme", "无"}, 1, Text::PhotoshopOwn, ""},
+        {"a theme that is not there", {}, {"apply", "--theme", "missing"}, 1, Text::PhotoshopOwn, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ApplyFixture f;
-        f.addTheme("夜", {ImageSlot::SplashLow, ImageSlot::SplashHigh, ImageSlot::DarkIconLow, ImageSlot::DarkIconHigh,
+        f.addTheme("night", {ImageSlot::SplashLow, ImageSlot::SplashHigh, ImageSlot::DarkIconLow, ImageSlot::DarkIconHigh,
                          ImageSlot::LightIconLow, ImageSlot::LightIconHigh},
                    kWord);
-        ASSERT_TRUE(files::writeFileAtomic(f.themeFile("夜", "info.ini"), bytesOf("[Lumivel_theme]\r\nloadtext=no\r\n")));
+        ASSERT_TRUE(files::writeFileAtomic(f.themeFile("night", "info.ini"), bytesOf("[Lumivel_theme]\r\nloadtext=no\r\n")));
         ASSERT_TRUE(files::writeFileAtomic(f.temp.path() / "img.png", bytesOf("png")));
         auto withPaths = [&](std::vector<std::string> words) {
             for (std::string& word : words)
