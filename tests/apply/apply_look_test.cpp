@@ -153,6 +153,29 @@ TEST(ApplyLook, RequestsAndThemeContents) {
         check(c);
 }
 
+// The backup's index is damaged: it is never copied over the live one, so no image can be
+// written on top of it; the text step and the completion message follow all the same.
+TEST(ApplyLook, DamagedBackupIndexWritesNoImage) {
+    ApplyFixture f;
+    f.addTheme("all-six", kAllSlots, kWord);
+    f.applyEntry("all-six", false);
+    fs::path backupIndex = f.backupFolder(false) / kIndex;
+    ASSERT_TRUE(files::writeFileAtomic(backupIndex, bytesOf("not an index")).ok());
+    FileSnapshot before = f.live();
+    f.ui.messages.clear();
+
+    f.applyEntry("all-six", true);
+
+    EXPECT_EQ(shown(f.ui.messages),
+              shown({{"重置文件错误：" + textFromPath(backupIndex), "错误", MessageIcon::Error}, kDone}));
+    FileSnapshot live = f.live();
+    for (const auto& [name, bytes] : before)
+        if (name != kDictionary)
+            EXPECT_TRUE(live[name] == bytes) << name;
+    EXPECT_TRUE(live[kDictionary] == dictionaryWith(f, Text::ThemeWord));
+    testing::expectIndexInsideStores(f);
+}
+
 TEST(ApplyLook, MissingIndexRunsTheLocatorAndStopsWhenItIsCancelled) {
     for (bool customPage : {false, true}) {
         SCOPED_TRACE(customPage ? "custom page" : "theme page");
