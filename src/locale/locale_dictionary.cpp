@@ -34,37 +34,33 @@ void LocaleDictionary::restoreDefault() {
 }
 
 void LocaleDictionary::writeCustomText(std::string_view textFile) {
-    bool restored = putTextBack();
+    BackupStore backup(m_installation, m_ui);
     std::string livePath = m_installation.dictionaryFile();
-    auto live = files::readFile(pathFromText(livePath));
-    // Appending to nothing would make the block alone the whole dictionary and take every
-    // other text from Photoshop; the file stays as the restore left it.
-    if (!live) {
+    // Photoshop's own text comes straight from the backup copy and goes to the live file in
+    // one replacement, with the block already at its end: the same bytes as copying the
+    // backup over the live file and appending to it, written once instead of twice.
+    auto pristine = files::readFile(pathFromText(backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName)));
+    bool fromBackup = pristine.ok();
+    if (!fromBackup)
+        m_ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
+                         kErrorCaption, MessageIcon::Error);
+    // Without the backup the block follows whatever the live file holds. Appending to
+    // nothing would make the block alone the whole dictionary and take every other text from
+    // Photoshop, so an unreadable live file is left as it is.
+    auto dictionary = fromBackup ? std::move(pristine) : files::readFile(pathFromText(livePath));
+    if (!dictionary) {
         m_ui.showMessage("读取字典文件错误，启动文字未写入：" + livePath, kErrorCaption, MessageIcon::Error);
         return;
     }
-    Bytes dictionary = std::move(live).value();
+    const Bytes& text = dictionary.value();
 
-    Bytes block;
-    if (textFile.empty()) {
-        // Every name Photoshop rotates through is hidden: the names come from Photoshop's own
-        // text, which is what the live file now holds when the restore worked.
-        std::vector<Bytes> names;
-        if (restored) {
-            names = rotatingNameKeys(dictionary);
-        } else {
-            BackupStore backup(m_installation, m_ui);
-            names = rotatingNameKeys(
-                files::readFileOrEmpty(pathFromText(backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName))));
-        }
-        block = hiddenTextBlock(names);
-    } else {
-        // An unreadable text file gives an empty body: the block is the two marker lines.
-        block = themeTextBlock(files::readFileOrEmpty(pathFromText(textFile)));
-    }
-    append(dictionary, block);
+    // Every name Photoshop rotates through is hidden: the names come from the backup, which
+    // is Photoshop's own text. An unreadable theme text file gives an empty body: the block
+    // is the two marker lines.
+    Bytes block = textFile.empty() ? hiddenTextBlock(rotatingNameKeys(fromBackup ? ByteView(text) : ByteView()))
+                                   : themeTextBlock(files::readFileOrEmpty(pathFromText(textFile)));
 
-    if (!files::writeFileAtomic(pathFromText(livePath), dictionary))
+    if (!files::writeFileAtomic(pathFromText(livePath), {text, block}))
         m_ui.showMessage("写入字典文件错误，启动文字未写入：" + livePath, kErrorCaption, MessageIcon::Error);
 }
 

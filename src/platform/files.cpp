@@ -68,11 +68,12 @@ private:
     bool m_committed = false;
 };
 
-bool writeAll(const fs::path& path, ByteView bytes, std::ios::openmode mode) {
+bool writeAll(const fs::path& path, std::initializer_list<ByteView> parts, std::ios::openmode mode) {
     std::ofstream out(path, std::ios::binary | mode);
     if (!out)
         return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    for (ByteView bytes : parts)
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     return static_cast<bool>(out);
 }
@@ -169,11 +170,13 @@ Bytes readFileOrEmpty(const fs::path& path) {
     return result.ok() ? std::move(result).value() : Bytes{};
 }
 
-Result<void> writeFileAtomic(const fs::path& path, ByteView bytes) {
+Result<void> writeFileAtomic(const fs::path& path, ByteView bytes) { return writeFileAtomic(path, {bytes}); }
+
+Result<void> writeFileAtomic(const fs::path& path, std::initializer_list<ByteView> parts) {
     if (injectedFault())
         return writeError(path);
     TemporaryFile temporary(path);
-    if (!writeAll(temporary.path(), bytes, std::ios::trunc))
+    if (!writeAll(temporary.path(), parts, std::ios::trunc))
         return writeError(path);
     return temporary.commitOver(path);
 }
@@ -197,7 +200,7 @@ Result<void> appendToFile(const fs::path& path, ByteView bytes) {
     auto oldSize = fs::file_size(path, ec);
     if (ec)
         return files::exists(path) ? readError(path) : missingError(path);
-    if (writeAll(path, bytes, std::ios::app) && detail::flushToDisk(path))
+    if (writeAll(path, {bytes}, std::ios::app) && detail::flushToDisk(path))
         return {};
     // Cut the store back so that nothing half-appended stays behind.
     fs::resize_file(path, oldSize, ec);

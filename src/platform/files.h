@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 
 namespace lumivel::files {
 
@@ -31,6 +32,10 @@ Result<std::uint64_t> fileSize(const fs::path& path);
 
 /// Replaces (or creates) `path` with `bytes` through a temporary file in the same folder.
 Result<void> writeFileAtomic(const fs::path& path, ByteView bytes);
+
+/// The same with the content given in parts, written one after the other, so a caller that
+/// adds a little to a large buffer need not copy the buffer first.
+Result<void> writeFileAtomic(const fs::path& path, std::initializer_list<ByteView> parts);
 
 /// Copies `from` over `to` through a temporary file beside `to`, so `to` is either
 /// its old self or a complete copy.
