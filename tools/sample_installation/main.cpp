@@ -101,7 +101,10 @@ int run(const std::vector<std::string>& args) {
     for (DensityFile store : sample.stores()) {
         std::error_code ignored;
         auto size = std::filesystem::file_size(sample.store(store), ignored);
-        std::printf("  %s  %.1f MiB\n", textFromPath(sample.store(store)).c_str(), double(size) / (1 << 20));
+        if (size >= (1u << 20))
+            std::printf("  %s  %.1f MiB\n", textFromPath(sample.store(store)).c_str(), double(size) / (1 << 20));
+        else
+            std::printf("  %s  %llu bytes\n", textFromPath(sample.store(store)).c_str(), static_cast<unsigned long long>(size));
     }
     std::printf("  %s\n", textFromPath(sample.dictionaryFile).c_str());
     return 0;

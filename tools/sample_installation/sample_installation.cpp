@@ -415,6 +415,11 @@ SampleInstallation createSampleInstallation(const fs::path& root, const SampleOp
         out.close();
     }
 
+    // A two-store sample written over a four-store one keeps no stale X stores.
+    if (sample.layout == IndexLayout::TwoStore)
+        for (DensityFile s : {DensityFile::XLowRes, DensityFile::XHighRes})
+            fs::remove(sample.store(s));
+
     Output index(sample.indexFile);
     index.write(indexHeaderBytes(shape.storeCount));
     for (std::size_t i = 0; i < planned.size(); ++i)

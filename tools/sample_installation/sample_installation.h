@@ -70,13 +70,15 @@ SampleInstallation createSampleInstallation(const std::filesystem::path& root, c
 /// so images of different seeds differ.
 Bytes pngImage(int width, int height, std::uint32_t seed);
 
-/// The key-and-value lines of the sample dictionary ("$$$/key" and its Chinese value), in
-/// file order. The file is these lines as "key=value" in double quotes, each ended by
-/// CR LF, in UTF-16LE after a byte-order mark.
+/// One entry of the sample dictionary: a "$$$/" key and its Chinese value.
 struct DictionaryLine {
     std::string_view key;
     std::string_view value;
 };
+
+/// The sample dictionary's entries in file order: menu texts, the credits (with fifteen
+/// rotating names) and every splash status line. The file holds each as "key=value" in
+/// double quotes ended by CR LF, in UTF-16LE after a byte-order mark.
 const std::vector<DictionaryLine>& dictionaryLines();
 
 /// The bytes of the sample dictionary file.
