@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "platform/stored_view.h"
 
 #include <filesystem>
 #include <functional>
@@ -26,7 +27,8 @@ struct Arguments {
 };
 
 class CliUi;
-class CliView;
+/// The command line's preview keeps what it is shown, for commands to write out.
+using CliView = StoredView;
 
 /// What every command gets: the state (with the global options applied), the seams and its words.
 struct CommandContext {

@@ -22,9 +22,5 @@ std::string CliUi::chooseFile(std::string_view, std::string_view, std::string_vi
     return answer;
 }
 
-std::string CliView::customImageText(std::size_t slotIndex) const {
-    auto it = customImages.find(slotIndex);
-    return it == customImages.end() ? std::string() : it->second;
-}
 
 } // namespace lumivel::cli

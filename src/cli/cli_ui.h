@@ -3,10 +3,10 @@
 // commands can write it out.
 #pragma once
 
+#include "platform/stored_view.h"
 #include "platform/ui.h"
 
 #include <deque>
-#include <map>
 #include <ostream>
 #include <string>
 
@@ -30,30 +30,6 @@ public:
 private:
     std::ostream& m_out;
     bool m_failureShown = false;
-};
-
-class CliView : public View {
-public:
-    void setPathText(std::string_view text) override { pathText = text; }
-    void setDescription(std::string_view text) override { description = text; }
-    void setDarkIcon(ByteView png) override { darkIcon.assign(png.begin(), png.end()); }
-    void setLightIcon(ByteView png) override { lightIcon.assign(png.begin(), png.end()); }
-    void setTextHiddenSwitch(bool selected) override { textHiddenSwitch = selected; }
-    void showSplash(ByteView png) override { splash.assign(png.begin(), png.end()); }
-    void showTextLayer(bool textHidden) override { textLayerHidden = textHidden; }
-    void refreshPreview() override {}
-    std::string selectedThemeEntry() const override { return themeEntry; }
-    std::string customImageText(std::size_t slotIndex) const override;
-
-    std::string pathText;
-    std::string description;
-    Bytes splash, darkIcon, lightIcon;
-    bool textHiddenSwitch = false;
-    bool textLayerHidden = false;
-
-    /// Set by commands that act as if an entry or custom images had been chosen.
-    std::string themeEntry;
-    std::map<std::size_t, std::string> customImages;
 };
 
 } // namespace lumivel::cli

@@ -28,9 +28,9 @@ void Win32Ui::endWaitCursor() {
 }
 
 void Win32View::setPathText(std::string_view text) {
-    m_pathText = text;
+    StoredView::setPathText(text);
     if (m_window) {
-        std::wstring shown = wideFromText(m_pathText);
+        std::wstring shown = wideFromText(pathText);
         SetWindowTextW(m_window->control(MainControl::PathBox), shown.c_str());
     }
 }

@@ -2,6 +2,7 @@
 // the wait cursor, and the controls of the main window that the core writes to.
 #pragma once
 
+#include "platform/stored_view.h"
 #include "platform/ui.h"
 
 #include <windows.h>
@@ -31,7 +32,9 @@ private:
     HCURSOR m_cursorBefore = nullptr;
 };
 
-class Win32View : public View {
+/// Writes the path box of the main window. The description, icons, switch, preview, theme
+/// selector and custom page have no controls yet: their values are only kept, and nothing is drawn.
+class Win32View : public StoredView {
 public:
     /// The window whose controls show what the core gives; before it is attached the
     /// texts are only kept.
@@ -39,26 +42,8 @@ public:
 
     void setPathText(std::string_view text) override;
 
-    // The description, icons, switch and preview have no controls yet: these keep what
-    // they are given, and draw nothing.
-    void setDescription(std::string_view text) override { m_description = text; }
-    void setDarkIcon(ByteView png) override { m_darkIcon.assign(png.begin(), png.end()); }
-    void setLightIcon(ByteView png) override { m_lightIcon.assign(png.begin(), png.end()); }
-    void setTextHiddenSwitch(bool selected) override { m_textHiddenSwitch = selected; }
-    void showSplash(ByteView png) override { m_splash.assign(png.begin(), png.end()); }
-    void showTextLayer(bool textHidden) override { m_textLayerHidden = textHidden; }
-    void refreshPreview() override {}
-    // Neither the theme selector nor the custom page exists yet: nothing is selected or typed.
-    std::string selectedThemeEntry() const override { return {}; }
-    std::string customImageText(std::size_t) const override { return {}; }
-
 private:
     const MainWindow* m_window = nullptr;
-    std::string m_pathText;
-    std::string m_description;
-    Bytes m_darkIcon, m_lightIcon, m_splash;
-    bool m_textHiddenSwitch = false;
-    bool m_textLayerHidden = false;
 };
 
 } // namespace lumivel

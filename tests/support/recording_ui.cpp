@@ -22,9 +22,5 @@ void RecordingUi::beginWaitCursor() {
 
 void RecordingUi::endWaitCursor() { --waitCursorDepth; }
 
-std::string RecordingView::customImageText(std::size_t slotIndex) const {
-    auto it = customImages.find(slotIndex);
-    return it == customImages.end() ? std::string() : it->second;
-}
 
 } // namespace lumivel::testing

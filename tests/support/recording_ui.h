@@ -2,6 +2,7 @@
 // keep everything shown, so tests can assert on exact texts and captions.
 #pragma once
 
+#include "platform/stored_view.h"
 #include "platform/ui.h"
 
 #include <deque>
@@ -41,29 +42,15 @@ public:
     int waitCursorShown = 0;
 };
 
-class RecordingView : public View {
+/// Keeps everything shown, and counts how often the path box was written.
+class RecordingView : public StoredView {
 public:
-    void setPathText(std::string_view text) override { pathText = text; ++pathTextWrites; }
-    void setDescription(std::string_view text) override { description = text; }
-    void setDarkIcon(ByteView png) override { darkIcon.assign(png.begin(), png.end()); }
-    void setLightIcon(ByteView png) override { lightIcon.assign(png.begin(), png.end()); }
-    void setTextHiddenSwitch(bool selected) override { textHiddenSwitch = selected; }
-    void showSplash(ByteView png) override { splash.assign(png.begin(), png.end()); }
-    void showTextLayer(bool textHidden) override { textLayerHidden = textHidden; }
-    void refreshPreview() override { ++refreshes; }
-    std::string selectedThemeEntry() const override { return themeEntry; }
-    std::string customImageText(std::size_t slotIndex) const override;
+    void setPathText(std::string_view text) override {
+        StoredView::setPathText(text);
+        ++pathTextWrites;
+    }
 
-    std::string pathText;
     int pathTextWrites = 0;
-    std::string description;
-    Bytes darkIcon, lightIcon, splash;
-    bool textHiddenSwitch = false;
-    bool textLayerHidden = false;
-    int refreshes = 0;
-
-    std::string themeEntry;
-    std::map<std::size_t, std::string> customImages;
 };
 
 } // namespace lumivel::testing
