@@ -111,7 +111,10 @@ Result<std::uint64_t> fileSize(const fs::path& path) {
     return static_cast<std::uint64_t>(size);
 }
 
-Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uint64_t length) {
+namespace {
+
+// Opens an existing regular file for reading; the error tells missing from unreadable.
+Result<std::ifstream> openForReading(const fs::path& path) {
     if (injectedFault())
         return readError(path);
     if (!files::exists(path))
@@ -122,6 +125,16 @@ Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uin
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return readError(path);
+    return in;
+}
+
+} // namespace
+
+Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uint64_t length) {
+    auto opened = openForReading(path);
+    if (!opened)
+        return opened.error();
+    std::ifstream& in = opened.value();
     in.seekg(0, std::ios::end);
     auto end = static_cast<std::uint64_t>(std::streamoff(in.tellg()));
     if (!in)
@@ -138,19 +151,14 @@ Result<Bytes> readFileRange(const fs::path& path, std::uint64_t offset, std::uin
 }
 
 Result<Bytes> readFile(const fs::path& path) {
-    if (injectedFault())
-        return readError(path);
-    if (!files::exists(path))
-        return missingError(path);
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return readError(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return readError(path);
+    auto opened = openForReading(path);
+    if (!opened)
+        return opened.error();
+    std::ifstream& in = opened.value();
     // The size the file has now is read in one go; the loop takes whatever may follow,
     // as the size may not be known in advance (or may change).
     Bytes bytes;
+    std::error_code ec;
     auto expected = fs::file_size(path, ec);
     if (!ec && expected > 0) {
         bytes.resize(static_cast<std::size_t>(expected));
