@@ -14,10 +14,11 @@
 // pays that writing too, are printed beside them for comparison.
 #include "app/app_state.h"
 #include "apply/apply_look.h"
+#include "bench_support.h"
 #include "iconres/entry_image.h"
 #include "installation/installation.h"
-#include "peak_memory.h"
 #include "platform/files.h"
+#include "platform/stored_view.h"
 #include "platform/text.h"
 #include "sample_installation/sample_installation.h"
 
@@ -31,47 +32,15 @@
 #include <string>
 #include <vector>
 
-#ifdef __linux__
-#include <malloc.h>
-#include <unistd.h>
-#endif
-
 namespace lumivel {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint64_t kMiB = 1024 * 1024;
+using bench::kMiB;
 constexpr std::uint64_t kDictionaryMiB = 4;
 constexpr std::size_t kEntries = 3000;
 constexpr const char* kTheme = "全套";
-
-// Keeps every message; an Apply that shows anything but its completion has failed.
-class BenchUi : public Ui {
-public:
-    void showMessage(std::string_view text, std::string_view, MessageIcon) override { messages.emplace_back(text); }
-    std::string chooseFile(std::string_view, std::string_view, std::string_view) override {
-        return std::string(kNothingChosen);
-    }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    std::vector<std::string> messages;
-};
-
-class BenchView : public View {
-public:
-    void setPathText(std::string_view) override {}
-    void setDescription(std::string_view) override {}
-    void setDarkIcon(ByteView) override {}
-    void setLightIcon(ByteView) override {}
-    void setTextHiddenSwitch(bool) override {}
-    void showSplash(ByteView) override {}
-    void showTextLayer(bool) override {}
-    void refreshPreview() override {}
-    std::string selectedThemeEntry() const override { return entry; }
-    std::string customImageText(std::size_t) const override { return {}; }
-    std::string entry;
-};
 
 void writeOrDie(const fs::path& file, ByteView bytes) {
     fs::create_directories(file.parent_path());
@@ -95,23 +64,19 @@ Bytes largeDictionary(std::uint64_t mebibytes) {
     return bytes;
 }
 
-void dropDirtyPages() {
-#ifdef __linux__
-    ::sync();
-#endif
-}
+using bench::dropDirtyPages;
 
 struct BenchInstallation {
     fs::path root;
     sample::SampleInstallation sample;
-    BenchUi ui;
-    BenchView view;
+    bench::BenchUi ui; // an Apply that shows anything but its completion has failed
+    StoredView view;
     std::unique_ptr<AppState> state;
     fs::path copyTarget;
     std::vector<fs::path> backupFiles;
 
     BenchInstallation() {
-        root = fs::temp_directory_path() / ("lumivel-apply-bench-" + std::to_string(::getpid()));
+        root = bench::temporaryFolder("lumivel-apply-bench");
         sample::SampleOptions options;
         options.fourStores = true;
         options.fillerEntries = kEntries - 3;
@@ -166,7 +131,7 @@ struct BenchInstallation {
     // nothing but its completion.
     bool apply(const std::string& entry, bool textHidden) {
         ui.messages.clear();
-        view.entry = entry;
+        view.themeEntry = entry;
         state->textHidden = textHidden;
         (void)applyLook(*state, false);
         bool ok = ui.messages.size() == 1 && ui.messages.front() == "修改完成";
@@ -191,7 +156,7 @@ void runApply(benchmark::State& state, const std::string& entry, std::uint64_t d
         dropDirtyPages();
         state.ResumeTiming();
     }
-    state.counters["peak_MB"] = benchmark::Counter(peak.growthMiB());
+    bench::reportPeak(state, peak);
 }
 
 void BM_ApplyThemeSixImages(benchmark::State& state) { runApply(state, kTheme, kDictionaryMiB); }
@@ -211,7 +176,7 @@ void copyBackupFiles(benchmark::State& state, bool thenSync) {
         dropDirtyPages();
         state.ResumeTiming();
     }
-    state.counters["peak_MB"] = benchmark::Counter(peak.growthMiB());
+    bench::reportPeak(state, peak);
 }
 
 void BM_SystemCopyOfBackupFiles(benchmark::State& state) { copyBackupFiles(state, false); }
@@ -223,82 +188,27 @@ BENCHMARK(BM_ApplyThemeSixImages)->Unit(benchmark::kMillisecond)->UseRealTime()-
 // The dictionary's size in MiB: about that of Photoshop's, and smaller.
 BENCHMARK(BM_ApplyCurrentHiddenText)->Arg(kDictionaryMiB)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
-// Keeps the time per iteration and the peak of every run, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.iterations == 0)
-                continue;
-            Figures& f = m_figures[run.benchmark_name()];
-            f.seconds = run.real_accumulated_time / double(run.iterations);
-            auto peak = run.counters.find("peak_MB");
-            f.peakMiB = peak == run.counters.end() ? 0 : double(peak->second);
-        }
-    }
-
-    const double* seconds(const std::string& name) const {
-        auto it = m_figures.find(name);
-        return it == m_figures.end() ? nullptr : &it->second.seconds;
-    }
-
-    bool printRatio(const char* what, const std::string& op, const std::string& base, double bound) const {
-        const double *a = seconds(op), *b = seconds(base);
-        if (!a || !b)
-            return true; // filtered out
-        double ratio = *a / *b;
-        std::printf("%-52s %.3f  bound %s %.3f  %s\n", what, ratio, bound < 1 ? "<" : "<=", bound,
-                    (bound < 1 ? ratio < bound : ratio <= bound) ? "ok" : "EXCEEDED");
-        return bound < 1 ? ratio < bound : ratio <= bound;
-    }
-
-    bool printPeak(const char* what, const std::string& op, double boundMiB) const {
-        auto it = m_figures.find(op);
-        if (it == m_figures.end())
-            return true;
-        std::printf("%-52s %.1f MiB  bound < %.0f MiB  %s\n", what, it->second.peakMiB, boundMiB,
-                    it->second.peakMiB < boundMiB ? "ok" : "EXCEEDED");
-        return it->second.peakMiB < boundMiB;
-    }
-
-private:
-    struct Figures {
-        double seconds = 0, peakMiB = 0;
-    };
-    std::map<std::string, Figures> m_figures;
-};
+// The ratios of the pairs and the peaks, each against its bound; false when one misses it.
+bool printSummary(const bench::RatioReporter& reporter) {
+    const std::string copy = "BM_SystemCopyOfBackupFiles/iterations:10/real_time";
+    const std::string durableCopy = "BM_SystemCopyOfBackupFilesThenSync/iterations:10/real_time";
+    const std::string theme = "BM_ApplyThemeSixImages/iterations:10/real_time";
+    const std::string current = "BM_ApplyCurrentHiddenText/" + std::to_string(kDictionaryMiB) +
+                                "/iterations:30/real_time";
+    const std::string smallCurrent = "BM_ApplyCurrentHiddenText/1/iterations:30/real_time";
+    bool ok = reporter.printRatio("Apply, theme of six images / system copy", theme, copy, 1.25,
+                                  bench::Bound::AtMost);
+    ok &= reporter.printRatio("Apply, [当前] with hidden text / system copy", current, copy, 1.0 / 20);
+    ok &= reporter.printPeak("Apply, theme of six images: peak memory growth", theme, 64);
+    std::printf("\nFor comparison (no bound):\n");
+    (void)reporter.printRatio("Apply, theme of six images / copy and sync", theme, durableCopy, 1.25,
+                              bench::Bound::AtMost);
+    (void)reporter.printRatio("Apply, [当前] with hidden text / copy and sync", current, durableCopy, 1.0 / 20);
+    (void)reporter.printRatio("Apply, [当前], 1 MiB dictionary / system copy", smallCurrent, copy, 1.0 / 20);
+    return ok;
+}
 
 } // namespace
 } // namespace lumivel
 
-int main(int argc, char** argv) {
-#ifdef __linux__
-    // Large buffers get mappings of their own and go back to the system when freed, so the
-    // peak shows what one Apply holds at once.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 256 * 1024);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 2;
-    lumivel::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    const std::string copy = "BM_SystemCopyOfBackupFiles/iterations:10/real_time";
-    const std::string durableCopy = "BM_SystemCopyOfBackupFilesThenSync/iterations:10/real_time";
-    const std::string theme = "BM_ApplyThemeSixImages/iterations:10/real_time";
-    const std::string current = "BM_ApplyCurrentHiddenText/" + std::to_string(lumivel::kDictionaryMiB) +
-                                "/iterations:30/real_time";
-    const std::string smallCurrent = "BM_ApplyCurrentHiddenText/1/iterations:30/real_time";
-    std::printf("\n");
-    bool ok = reporter.printRatio("Apply, theme of six images / system copy", theme, copy, 1.25);
-    ok &= reporter.printRatio("Apply, [当前] with hidden text / system copy", current, copy, 1.0 / 20);
-    ok &= reporter.printPeak("Apply, theme of six images: peak memory growth", theme, 64);
-    std::printf("\nFor comparison (no bound):\n");
-    (void)reporter.printRatio("Apply, theme of six images / copy and sync", theme, durableCopy, 1.25);
-    (void)reporter.printRatio("Apply, [当前] with hidden text / copy and sync", current, durableCopy, 1.0 / 20);
-    (void)reporter.printRatio("Apply, [当前], 1 MiB dictionary / system copy", smallCurrent, copy, 1.0 / 20);
-    return ok ? 0 : 1;
-}
+int main(int argc, char** argv) { return lumivel::bench::runBenchmarks(argc, argv, lumivel::printSummary); }
