@@ -114,8 +114,21 @@ void BackupStore::recreate() {
 }
 
 bool BackupStore::restoreFile(BackupFolder folder, std::string_view fileName) {
-    return files::copyFileAtomic(pathFromText(backupPathOf(folder, fileName)), pathFromText(livePathOf(folder, fileName)))
-        .ok();
+    auto backup = pathFromText(backupPathOf(folder, fileName));
+    auto live = pathFromText(livePathOf(folder, fileName));
+    // Lumivel only ever appends to Photoshop's files (images to the stores, a block to the
+    // dictionary), so a live file is mostly its backup copy followed by those additions, or
+    // the copy itself. Cutting it back gives the very bytes a copy would, without rewriting
+    // hundreds of megabytes of stores; anything else is copied over whole.
+    auto backupSize = files::fileSize(backup);
+    auto liveSize = files::fileSize(live);
+    if (backupSize.ok() && liveSize.ok() && liveSize.value() >= backupSize.value()) {
+        auto extendsBackup = files::beginsWithContentOf(live, backup);
+        if (extendsBackup.ok() && extendsBackup.value() &&
+            (liveSize.value() == backupSize.value() || files::truncateFile(live, backupSize.value()).ok()))
+            return true;
+    }
+    return files::copyFileAtomic(backup, live).ok();
 }
 
 } // namespace lumivel

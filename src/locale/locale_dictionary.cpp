@@ -34,34 +34,38 @@ void LocaleDictionary::restoreDefault() {
 }
 
 void LocaleDictionary::writeCustomText(std::string_view textFile) {
+    bool restored = putTextBack();
+    auto live = pathFromText(m_installation.dictionaryFile());
     BackupStore backup(m_installation, m_ui);
-    std::string livePath = m_installation.dictionaryFile();
-    // Photoshop's own text comes straight from the backup copy and goes to the live file in
-    // one replacement, with the block already at its end: the same bytes as copying the
-    // backup over the live file and appending to it, written once instead of twice.
-    auto pristine = files::readFile(pathFromText(backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName)));
-    bool fromBackup = pristine.ok();
-    if (!fromBackup)
-        m_ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
-                         kErrorCaption, MessageIcon::Error);
-    // Without the backup the block follows whatever the live file holds. Appending to
-    // nothing would make the block alone the whole dictionary and take every other text from
-    // Photoshop, so an unreadable live file is left as it is.
-    auto dictionary = fromBackup ? std::move(pristine) : files::readFile(pathFromText(livePath));
-    if (!dictionary) {
-        m_ui.showMessage("读取字典文件错误，启动文字未写入：" + livePath, kErrorCaption, MessageIcon::Error);
-        return;
-    }
-    const Bytes& text = dictionary.value();
 
     // Every name Photoshop rotates through is hidden: the names come from the backup, which
     // is Photoshop's own text. An unreadable theme text file gives an empty body: the block
     // is the two marker lines.
-    Bytes block = textFile.empty() ? hiddenTextBlock(rotatingNameKeys(fromBackup ? ByteView(text) : ByteView()))
-                                   : themeTextBlock(files::readFileOrEmpty(pathFromText(textFile)));
+    Bytes block = textFile.empty()
+                      ? hiddenTextBlock(rotatingNameKeys(files::readFileOrEmpty(
+                            pathFromText(backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName)))))
+                      : themeTextBlock(files::readFileOrEmpty(pathFromText(textFile)));
 
-    if (!files::writeFileAtomic(pathFromText(livePath), {text, block}))
-        m_ui.showMessage("写入字典文件错误，启动文字未写入：" + livePath, kErrorCaption, MessageIcon::Error);
+    if (restored) {
+        // The live file is the backup now: the block goes on its end in place, and an append
+        // that fails is cut back, leaving Photoshop's own text.
+        if (!files::appendToFile(live, block))
+            m_ui.showMessage("写入字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
+                             MessageIcon::Error);
+        return;
+    }
+    // Without the restore the block follows whatever the live file holds. Appending to
+    // nothing would make the block alone the whole dictionary and take every other text from
+    // Photoshop, so an unreadable live file is left as it is.
+    auto text = files::readFile(live);
+    if (!text) {
+        m_ui.showMessage("读取字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
+                         MessageIcon::Error);
+        return;
+    }
+    if (!files::writeFileAtomic(live, {text.value(), block}))
+        m_ui.showMessage("写入字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
+                         MessageIcon::Error);
 }
 
 bool LocaleDictionary::hasCustomBlock() const {

@@ -18,9 +18,9 @@ public:
     void restoreDefault();
 
     /// Puts Photoshop's own text back and appends one custom block: the hidden-text block
-    /// when `textFile` is empty, else the bytes of that file. The live file is replaced once,
-    /// with the backup's bytes and the block. Without a readable backup the block follows the
-    /// live file's text; when that cannot be read either, nothing is written and the user is told.
+    /// when `textFile` is empty, else the bytes of that file. When the text cannot be put
+    /// back the block follows the live file's text; when that cannot be read either, nothing
+    /// is written and the user is told.
     void writeCustomText(std::string_view textFile);
 
     /// Whether the live dictionary holds Lumivel's opening marker line.

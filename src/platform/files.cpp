@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace lumivel::files {
 
@@ -213,6 +215,38 @@ Result<void> appendToFile(const fs::path& path, ByteView bytes) {
     // Cut the store back so that nothing half-appended stays behind.
     fs::resize_file(path, oldSize, ec);
     return writeError(path);
+}
+
+Result<bool> beginsWithContentOf(const fs::path& file, const fs::path& prefix) {
+    auto whole = openForReading(file);
+    if (!whole)
+        return whole.error();
+    auto start = openForReading(prefix);
+    if (!start)
+        return start.error();
+    constexpr std::size_t kChunk = 1 << 20;
+    std::vector<char> a(kChunk), b(kChunk);
+    while (true) {
+        start.value().read(b.data(), kChunk);
+        auto wanted = start.value().gcount();
+        if (wanted == 0)
+            return !start.value().bad();
+        whole.value().read(a.data(), wanted);
+        if (whole.value().gcount() != wanted)
+            return whole.value().bad() ? Result<bool>(readError(file)) : Result<bool>(false);
+        if (std::memcmp(a.data(), b.data(), static_cast<std::size_t>(wanted)) != 0)
+            return false;
+    }
+}
+
+Result<void> truncateFile(const fs::path& path, std::uint64_t length) {
+    if (injectedFault())
+        return writeError(path);
+    std::error_code ec;
+    fs::resize_file(path, length, ec);
+    if (ec || !detail::flushToDisk(path))
+        return writeError(path);
+    return {};
 }
 
 Result<void> createFolder(const fs::path& path) {

@@ -45,6 +45,13 @@ Result<void> copyFileAtomic(const fs::path& from, const fs::path& to);
 /// to the length it had before.
 Result<void> appendToFile(const fs::path& path, ByteView bytes);
 
+/// Whether `file` begins with the whole content of `prefix` (a file equal to it does).
+/// Both are read in chunks, side by side; neither is held whole in memory.
+Result<bool> beginsWithContentOf(const fs::path& file, const fs::path& prefix);
+
+/// Cuts an existing file back to its first `length` bytes and makes that durable.
+Result<void> truncateFile(const fs::path& path, std::uint64_t length);
+
 /// Creates one folder; its parent must exist. Fails when anything of that name exists.
 Result<void> createFolder(const fs::path& path);
 

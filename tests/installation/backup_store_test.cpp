@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace lumivel::testing {
@@ -182,6 +183,53 @@ TEST(BackupStoreRestoreFile, CopiesTheBackupOverTheLiveFile) {
         EXPECT_EQ(app.liveContent(file), app.files.*file.content) << file.name;
     }
     EXPECT_TRUE(app.ui.messages.empty());
+}
+
+// A live file that is its backup followed by what Lumivel appended is cut back, and one that
+// equals its backup is left alone; whatever else it holds is copied over. Every way ends with
+// the live file equal to the backup. The operation count shows which way was taken: two
+// sizes, two opens for the comparison, then the cut or the copy.
+TEST(BackupStoreRestoreFile, EveryLiveStateEndsEqualToTheBackup) {
+    auto same = [](Bytes b) { return b; };
+    auto appended = [](Bytes b) {
+        append(b, bytesOf("an appended image"));
+        return b;
+    };
+    struct Case {
+        const char* name;
+        std::function<Bytes(Bytes)> live; ///< from the backup's bytes; nothing: the file is missing
+        int failAt;                       ///< the file operation that fails, 0 for none
+        int operations;                   ///< file operations of the whole restore
+    };
+    const Case cases[] = {
+        {"already equal: nothing written", same, 0, 4},
+        {"backup followed by appended images: cut back", appended, 0, 5},
+        {"same length, one byte changed: copied", [](Bytes b) { b[b.size() / 2] ^= 0xFF; return b; }, 0, 5},
+        {"shorter than the backup: copied", [](Bytes b) { b.resize(b.size() / 2); return b; }, 0, 3},
+        {"longer, not beginning with the backup: copied", [&](Bytes b) { b = appended(b); b[0] ^= 0xFF; return b; }, 0, 5},
+        {"missing: copied", nullptr, 0, 3},
+        {"size of the backup unreadable: copied", appended, 1, 3},
+        {"comparison unreadable: copied", appended, 3, 4},
+        {"cut refused: copied", appended, 5, 6},
+    };
+    const BackedUp& store = kFiles[1]; // PSIconsHighRes.dat
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BackupApp app;
+        ASSERT_TRUE(app.store.ensure(true));
+        const Bytes& backup = app.files.*store.content;
+        if (c.live)
+            writeBytes(app.liveOf(store), c.live(backup));
+        else
+            fs::remove(app.liveOf(store));
+
+        files::failOperationForTesting(c.failAt); // 0: only counts
+        EXPECT_TRUE(app.store.restoreFile(store.folder, store.name));
+        EXPECT_EQ(files::operationCountForTesting(), c.operations);
+        files::failOperationForTesting(0);
+        EXPECT_EQ(app.liveContent(store), backup);
+        EXPECT_EQ(readBytes(app.backupOf(store)), backup) << "the backup copy is never written";
+    }
 }
 
 } // namespace

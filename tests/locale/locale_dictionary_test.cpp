@@ -184,7 +184,9 @@ void check(const Case& c) {
     Dictionary d;
     int failAt = 0;
     if (c.fault == Fault::LiveUnreadable) {
-        failAt = 2; // the backup copy is missing; the read of the live file that stands in for it fails
+        // The backup copy is missing; the read of the live file, the last operation before
+        // the write, fails.
+        failAt = d.operationsOf(c) - 1;
     } else if (c.fault == Fault::LiveUnwritable) {
         failAt = d.operationsOf(c); // the write back is the last operation
     }
@@ -237,8 +239,8 @@ TEST(LocaleDictionary, OperationsFromEveryStartingState) {
          badBackup + kOwnHidden, {}},
         {"hide when neither the backup nor the live file can be read", {}, themed, Operation::HiddenText, {},
          Fault::LiveUnreadable, themed, {kReset, kUnreadable}},
-        {"hide when the live file cannot be written: it stays as it was", kPhotoshopText, themed, Operation::HiddenText, {},
-         Fault::LiveUnwritable, themed, {kUnwritable}},
+        {"hide when the block cannot be written: Photoshop's own text stays", kPhotoshopText, themed, Operation::HiddenText,
+         {}, Fault::LiveUnwritable, kPhotoshopText, {kUnwritable}},
         // The names still come from the backup copy, not from the stale live file.
         {"hide with the restore copy failing", {}, kPhotoshopText, Operation::HiddenText, {}, Fault::BackupMissing,
          kPhotoshopText + kOwnHidden, {kReset}},
