@@ -1,5 +1,7 @@
 #include "locale/custom_block.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -87,15 +89,7 @@ void appendEmptyEntry(Bytes& block, std::string_view asciiKey) { appendEmptyEntr
 
 } // namespace
 
-Bytes utf16LEFromAscii(std::string_view ascii) {
-    Bytes bytes;
-    bytes.reserve(ascii.size() * 2);
-    for (char c : ascii) {
-        bytes.push_back(static_cast<std::uint8_t>(c));
-        bytes.push_back(0);
-    }
-    return bytes;
-}
+Bytes utf16LEFromAscii(std::string_view ascii) { return encodeUtf16LE(ascii); }
 
 Bytes customBlockOpening() {
     Bytes bytes = lineEnd();

@@ -106,12 +106,18 @@ std::string decodeTextFile(ByteView bytes) {
     return std::string(text);
 }
 
-Bytes encodeUtf16LEWithBom(std::string_view utf8) {
-    Bytes out{0xFF, 0xFE};
+Bytes encodeUtf16LE(std::string_view utf8) {
+    Bytes out;
     for (char16_t unit : utf8ToUtf16(utf8)) {
         out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
         out.push_back(static_cast<std::uint8_t>(unit >> 8));
     }
+    return out;
+}
+
+Bytes encodeUtf16LEWithBom(std::string_view utf8) {
+    Bytes out{0xFF, 0xFE};
+    append(out, encodeUtf16LE(utf8));
     return out;
 }
 

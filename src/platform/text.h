@@ -22,6 +22,9 @@ std::optional<std::string> gbkToUtf8(std::string_view gbk);
 /// or without BOM, otherwise GBK (bytes GBK cannot decode either are kept as they are).
 std::string decodeTextFile(ByteView bytes);
 
+/// UTF-16LE bytes without a byte-order mark, as the lines of Photoshop's dictionary are.
+Bytes encodeUtf16LE(std::string_view utf8);
+
 /// UTF-16LE bytes with a byte-order mark, the form Windows' profile functions read as Unicode.
 Bytes encodeUtf16LEWithBom(std::string_view utf8);
 

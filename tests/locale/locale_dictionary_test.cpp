@@ -22,14 +22,7 @@ using testing::RecordingUi;
 using testing::ShownMessage;
 using testing::TempFolder;
 
-Bytes utf16(std::string_view utf8) {
-    Bytes bytes;
-    for (char16_t unit : utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
-}
+Bytes utf16(std::string_view utf8) { return encodeUtf16LE(utf8); }
 
 Bytes operator+(Bytes a, const Bytes& b) {
     append(a, b);

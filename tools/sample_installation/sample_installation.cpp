@@ -95,21 +95,12 @@ std::uint32_t hashOf(std::string_view text) {
     return h;
 }
 
-Bytes utf16le(std::string_view utf8) {
-    Bytes bytes;
-    for (char16_t unit : utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
-}
-
 Bytes photoshopExe(const std::string& version) {
     if (version.empty())
         return Bytes(kFakePhotoshopExeNoVersion, kFakePhotoshopExeNoVersion + kFakePhotoshopExeNoVersionSize);
     Bytes exe(kFakePhotoshopExe, kFakePhotoshopExe + kFakePhotoshopExeSize);
-    Bytes placeholder = utf16le(kPlaceholder);
-    Bytes text = utf16le(version);
+    Bytes placeholder = encodeUtf16LE(kPlaceholder);
+    Bytes text = encodeUtf16LE(version);
     if (text.size() > placeholder.size())
         throw std::invalid_argument("sample installation: version text longer than 32 characters: " + version);
     auto at = std::search(exe.begin(), exe.end(), placeholder.begin(), placeholder.end());
@@ -306,7 +297,7 @@ const std::vector<DictionaryLine>& dictionaryLines() {
 Bytes dictionaryBytes() {
     Bytes bytes = {0xFF, 0xFE};
     for (const DictionaryLine& line : dictionaryLines())
-        append(bytes, utf16le("\"" + std::string(line.key) + "=" + std::string(line.value) + "\"\r\n"));
+        append(bytes, encodeUtf16LE("\"" + std::string(line.key) + "=" + std::string(line.value) + "\"\r\n"));
     return bytes;
 }
 
