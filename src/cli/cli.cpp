@@ -75,7 +75,8 @@ void printHelp(std::ostream& out) {
            "  --help             显示本说明\n\n"
            "命令：\n";
     for (const Command& command : kCommands)
-        out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+        out << "  " << command.name << (command.usage.empty() ? "" : " ") << command.usage << "\n      "
+            << command.summary << "\n";
     out << "\n退出状态：0 成功，1 失败或中止，2 用法错误。\n";
 }
 
