@@ -65,8 +65,15 @@ bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t 
     if (storeText.empty())
         return false;
 
-    // The image is taken as it is; a missing or unreadable file appends nothing.
-    Bytes image = files::readFileOrEmpty(pathFromText(imagePath));
+    // The image is taken as it is; a missing file appends nothing. One that is there but
+    // cannot be read is reported and changes nothing: taking it as empty would leave
+    // Photoshop without that image while the user believes it replaced.
+    auto imageRead = files::readFile(pathFromText(imagePath));
+    if (!imageRead.ok() && !imageRead.error().isMissing()) {
+        reportFailure(state, imageRead.error().message);
+        return false;
+    }
+    Bytes image = imageRead.ok() ? std::move(imageRead).value() : Bytes{};
 
     // The store's present length is the image's offset. A store that exists but cannot be
     // looked at is left alone: writing the image alone would lose every image in it.

@@ -169,7 +169,7 @@ TEST(ReplaceEntryImage, EntryTheIndexDoesNotHoldTouchesNothing) {
 }
 
 // Each file operation of a replacement fails in turn, as a locked or unreadable file
-// would make it: the image read (which reads as empty), the store's length, the append,
+// would make it: the image read, the store's length, the append,
 // the index write. Whatever fails, the live index points inside the live stores, the
 // program's index agrees with the file, and the user is told which file failed.
 TEST(ReplaceEntryImage, AFailedStepLeavesTheInstallationConsistent) {
@@ -180,7 +180,7 @@ TEST(ReplaceEntryImage, AFailedStepLeavesTheInstallationConsistent) {
         bool storeGrows;
     };
     const std::vector<Case> cases = {
-        {1, true, nullptr, false},                  // the image reads as empty: appends nothing
+        {1, false, "无法读取文件：", false},         // the image cannot be read: nothing changes (it used to go in as empty)
         {2, false, "无法读取文件：", false},         // the store cannot be looked at: never overwritten
         {3, false, "无法写入文件：", false},         // the append fails: cut back, no index write
         {4, false, "无法写入文件：", true},          // the index write fails: the old entry stays
@@ -199,7 +199,9 @@ TEST(ReplaceEntryImage, AFailedStepLeavesTheInstallationConsistent) {
 
         EXPECT_EQ(written, c.written);
         if (c.messagePrefix) {
-            auto failedFile = c.failingOperation == 4 ? app.indexFile() : app.store(kLow);
+            auto failedFile = c.failingOperation == 1   ? imagePath
+                              : c.failingOperation == 4 ? app.indexFile()
+                                                        : app.store(kLow);
             EXPECT_EQ(app.ui.messages, (std::vector<ShownMessage>{
                                            {c.messagePrefix + app.text(failedFile), "错误", MessageIcon::Error}}));
         } else {
