@@ -145,7 +145,11 @@ int run(const std::vector<std::string>& words, const std::filesystem::path& exec
         restoreLocation(state, *args);
 
     CommandContext context{state, ui, view, *args};
-    return command->run(context);
+    int status = command->run(context);
+    // A command that finds its words off says why, if anything; the usage comes from the table.
+    if (status == kUsageError)
+        std::cerr << "用法：lumivel-cli " << command->name << (command->usage.empty() ? "" : " ") << command->usage << "\n";
+    return status;
 }
 
 } // namespace lumivel::cli

@@ -15,14 +15,9 @@ namespace lumivel::cli {
 
 namespace {
 
-constexpr std::string_view kUsage = "用法：lumivel-cli apply --theme NAME | --current | --default | --images SLOT=PATH ... "
-                                    "[--hide-text | --show-text]\n"
-                                    "      SLOT：splash-low splash-high dark-low dark-high light-low light-high\n";
-
 int usageError(std::string_view problem) {
     if (!problem.empty())
         std::cerr << "lumivel-cli: " << problem << "\n";
-    std::cerr << kUsage;
     return kUsageError;
 }
 

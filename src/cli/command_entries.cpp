@@ -16,10 +16,8 @@ bool requireInstallation(CommandContext& context) {
 // The live index as Photoshop reads it: its layout, then each entry's position, name and
 // the offset and length of its 1x and 2x images, separated by tabs.
 int runEntries(CommandContext& context) {
-    if (!context.args.positional.empty()) {
-        std::cerr << "用法：lumivel-cli entries\n";
+    if (!context.args.positional.empty())
         return kUsageError;
-    }
     if (!requireInstallation(context))
         return kFailed;
     if (!loadLiveIndex(context.state))

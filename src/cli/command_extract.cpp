@@ -25,10 +25,8 @@ std::optional<DensityFile> densityNamed(std::string_view name) {
 int runExtract(CommandContext& context) {
     auto density = densityNamed(context.args.value("--density"));
     std::string out = context.args.has("-o") ? context.args.value("-o") : context.args.value("--out");
-    if (context.args.positional.size() != 1 || !density || out.empty()) {
-        std::cerr << "用法：lumivel-cli extract NAME --density low|high -o FILE\n";
+    if (context.args.positional.size() != 1 || !density || out.empty())
         return kUsageError;
-    }
     if (!requireInstallation(context) || !loadLiveIndex(context.state))
         return kFailed;
     const std::string& name = context.args.positional.front();

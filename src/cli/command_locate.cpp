@@ -10,10 +10,8 @@ namespace lumivel::cli {
 // The locator with its dialogs answered from the command line: the executable for the
 // Photoshop dialog, --dictionary (when given) for the dictionary dialog.
 int runLocate(CommandContext& context) {
-    if (context.args.positional.size() != 1) {
-        std::cerr << "用法：lumivel-cli locate EXE [--dictionary FILE]\n";
+    if (context.args.positional.size() != 1)
         return kUsageError;
-    }
     std::filesystem::path executable = std::filesystem::absolute(pathFromText(context.args.positional.front()));
     context.ui.fileAnswers.push_back(textFromPath(executable));
     if (context.args.has("--dictionary"))

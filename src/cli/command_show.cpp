@@ -29,10 +29,8 @@ int runShow(CommandContext& context) {
     std::optional<LookSource> source;
     if (context.args.positional.size() == 1)
         source = sourceNamed(context.args.positional.front());
-    if (!source) {
-        std::cerr << "用法：lumivel-cli show current|default [--out DIR]\n";
+    if (!source)
         return kUsageError;
-    }
     if (!requireInstallation(context))
         return kFailed;
     previewInstalledLook(context.state, *source);

@@ -11,6 +11,8 @@ struct Command {
     std::string_view name;
     std::string_view usage;   ///< the command's words after its name
     std::string_view summary; ///< one line for --help
+    /// Returns kUsageError, with nothing printed but the problem, when its words are off;
+    /// the caller then prints the usage.
     int (*run)(CommandContext& context);
 };
 
