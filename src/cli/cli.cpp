@@ -19,7 +19,7 @@ constexpr std::array kCommands = {
     Command{"entries", "", "列出图标索引的布局和每个条目（位置、名称、1x 偏移、1x 长度、2x 偏移、2x 长度）", runEntries},
     Command{"extract", "NAME --density low|high -o FILE", "把一个条目的图片写到文件", runExtract},
     Command{"backup", "", "重新备份 Photoshop 的文件（旧备份保留为 lumivel_BAK_old）", runBackup},
-    Command{"show", "current|default [--out DIR]", "显示当前或默认的启动画面；--out 写出 splash.png、dark.png、light.png", runShow},
+    Command{"show", "current|default [--out DIR]", "显示当前或默认的启动画面；--out 写出 splash.png、dark.png、light.png 和预览窗口的画面 preview.png", runShow},
     Command{"apply", "--theme NAME | --current | --default | --images SLOT=PATH ... [--hide-text | --show-text]",
             "应用主题、[当前]、[默认] 或自定义图片（SLOT：splash-low splash-high dark-low dark-high light-low light-high）",
             runApply},

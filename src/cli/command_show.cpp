@@ -1,11 +1,8 @@
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
+#include "cli/show_output.h"
 #include "iconres/installed_look.h"
-#include "installation/paths.h"
-#include "platform/files.h"
-#include "platform/text.h"
 
-#include <array>
 #include <iostream>
 #include <optional>
 
@@ -24,7 +21,7 @@ std::optional<LookSource> sourceNamed(std::string_view name) {
 } // namespace
 
 // "[当前]" or "[默认]": what the main window and the preview would show, printed, and the
-// images written to --out when given.
+// images and the preview's picture written to --out when given.
 int runShow(CommandContext& context) {
     std::optional<LookSource> source;
     if (context.args.positional.size() == 1)
@@ -38,29 +35,8 @@ int runShow(CommandContext& context) {
     std::cout << "说明：" << context.view.description << "\n"
               << "启动文字：" << (context.state.textHidden ? "隐藏" : "显示") << "\n";
     bool failed = context.ui.failureShown();
-    if (std::string out = context.args.value("--out"); !out.empty()) {
-        auto folder = pathFromText(out);
-        if (!files::isDirectory(folder) && !files::createFolder(folder)) {
-            std::cerr << "lumivel-cli: 无法创建文件夹：" << out << "\n";
-            return kFailed;
-        }
-        const std::array<std::pair<std::string_view, const Bytes*>, 3> images = {{
-            {"splash.png", &context.view.splash},
-            {"dark.png", &context.view.darkIcon},
-            {"light.png", &context.view.lightIcon},
-        }};
-        for (const auto& [name, bytes] : images) {
-            if (bytes->empty())
-                continue;
-            std::string path = joinPath(out, {name});
-            auto written = files::writeFileAtomic(pathFromText(path), *bytes);
-            if (written)
-                std::cout << "已写出：" << path << "\n";
-            else
-                std::cerr << "lumivel-cli: " << written.error().message << "\n";
-            failed = failed || !written;
-        }
-    }
+    if (std::string out = context.args.value("--out"); !out.empty())
+        failed = !writeShownLook(context.view, out) || failed;
     return failed ? kFailed : kSucceeded;
 }
 
