@@ -30,6 +30,37 @@ button() {
 
 button button_locate 48 24 "浏览"
 
+# One frame of a two-state switch: a small box at the left, ticked when selected; the
+# rest stays transparent, under the switch's caption.
+#   switch_frame WIDTH HEIGHT FACE EDGE TICKED OUT
+switch_frame() {
+  local top=$((($2 - 13) / 2)) tick=()
+  if [ "$5" = yes ]; then
+    tick=(-fill none -stroke '#dce6ee' -strokewidth 2 -draw "polyline 5,$((top + 6)) 8,$((top + 9)) 13,$((top + 3))")
+  fi
+  "$convert" -size "$1x$2" xc:none \
+    -fill "$3" -stroke "$4" -strokewidth 1 -draw "roundrectangle 2.5,$top.5 14.5,$((top + 12)).5 2,2" \
+    "${tick[@]}" "PNG32:$6"
+}
+
+# A two-state switch's image: the states normal, hot, pressed cleared, then the same selected.
+#   switch_button NAME WIDTH HEIGHT
+switch_button() {
+  local tmp
+  tmp=$(mktemp -d)
+  switch_frame "$2" "$3" '#0c243c' '#2f6a9e' no "$tmp/0.png"
+  switch_frame "$2" "$3" '#12385e' '#5b9bd5' no "$tmp/1.png"
+  switch_frame "$2" "$3" '#0b2540' '#2f6a9e' no "$tmp/2.png"
+  switch_frame "$2" "$3" '#1b4f82' '#5b9bd5' yes "$tmp/3.png"
+  switch_frame "$2" "$3" '#2a67a5' '#8cc4f0' yes "$tmp/4.png"
+  switch_frame "$2" "$3" '#12385e' '#5b9bd5' yes "$tmp/5.png"
+  "$convert" "$tmp/0.png" "$tmp/1.png" "$tmp/2.png" "$tmp/3.png" "$tmp/4.png" "$tmp/5.png" -append -strip \
+    "PNG32:images/$1.png"
+  rm -rf "$tmp"
+}
+
+switch_button switch_hide_text 48 19
+
 # The program icon: a light "L" on the window's dark blue, at the sizes Windows asks for.
 tmp=$(mktemp -d)
 for size in 16 32 48 256; do

@@ -1,5 +1,8 @@
 #include "ui/controls.h"
 
+#include "imaging/png_codec.h"
+#include "ui/premultiplied_bitmap.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -76,12 +79,14 @@ LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 // A push button drawn by its parent from a vertical strip of state images (normal, hot,
 // pressed), each as high as the strip divided by three; it tracks the pointer itself to
-// know when it is hot.
+// know when it is hot. A two-state button's strip holds the three states twice, cleared
+// and then selected.
 class PictureButton {
 public:
     static constexpr int kStates = 3;
 
-    PictureButton(HWND button, std::unique_ptr<Gdiplus::Bitmap> states) : m_button(button), m_states(std::move(states)) {
+    PictureButton(HWND button, std::unique_ptr<Gdiplus::Bitmap> states, bool twoState)
+        : m_button(button), m_states(std::move(states)), m_twoState(twoState) {
         SetWindowSubclass(m_button, &PictureButton::procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
     ~PictureButton() {
@@ -97,11 +102,21 @@ public:
         if (!m_states)
             return;
         int state = (item.itemState & ODS_SELECTED) ? 2 : m_hot ? 1 : 0;
+        if (m_selected)
+            state += kStates;
         auto width = static_cast<INT>(m_states->GetWidth());
-        auto height = static_cast<INT>(m_states->GetHeight() / kStates);
+        auto height = static_cast<INT>(m_states->GetHeight() / (m_twoState ? 2 * kStates : kStates));
         Gdiplus::Graphics graphics(item.hDC);
         graphics.DrawImage(m_states.get(), Gdiplus::Rect(area.left, area.top, width, height), 0, state * height, width,
                            height, Gdiplus::UnitPixel);
+    }
+
+    bool selected() const { return m_selected; }
+    void setSelected(bool selected) {
+        if (!m_twoState || selected == m_selected)
+            return;
+        m_selected = selected;
+        InvalidateRect(m_button, nullptr, FALSE);
     }
 
 private:
@@ -127,8 +142,34 @@ private:
 
     HWND m_button;
     std::unique_ptr<Gdiplus::Bitmap> m_states;
+    bool m_twoState;
+    bool m_selected = false;
     bool m_hot = false;
 };
+
+namespace {
+
+void fillBackground(const DRAWITEMSTRUCT& item, const Look& look) {
+    RECT area = item.rcItem;
+    FillRect(item.hDC, &area, look.backgroundBrush());
+}
+
+// A transparent label's text, drawn over the window's background in the window's font.
+void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look) {
+    fillBackground(item, look);
+    int length = GetWindowTextLengthW(item.hwndItem);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(item.hwndItem, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    HGDIOBJ previous = SelectObject(item.hDC, look.font());
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, Look::kText);
+    RECT area = item.rcItem;
+    DrawTextW(item.hDC, text.c_str(), length, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, previous);
+}
+
+} // namespace
 
 ControlSet::ControlSet(const Look& look) : m_look(look) {}
 
@@ -146,7 +187,16 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         windowClass = L"EDIT";
         style |= ES_LEFT | ES_AUTOHSCROLL;
         break;
+    case ControlKind::TransparentLabel:
+        // SS_NOTIFY: a press on the label reaches the window as a click (STN_CLICKED).
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
+    case ControlKind::PictureBox:
+    case ControlKind::ShapeBox:
+        style |= SS_OWNERDRAW;
+        break;
     case ControlKind::PictureButton:
+    case ControlKind::TwoStateButton:
         windowClass = L"BUTTON";
         style |= BS_OWNERDRAW;
         break;
@@ -164,11 +214,12 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
     std::unique_ptr<PictureButton> picture;
     if (form.kind == ControlKind::EditBox)
         SetWindowSubclass(control, editBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(&m_look));
-    if (form.kind == ControlKind::PictureButton)
-        picture = std::make_unique<PictureButton>(control, loadPngResource(form.image));
+    if (form.kind == ControlKind::PictureButton || form.kind == ControlKind::TwoStateButton)
+        picture = std::make_unique<PictureButton>(control, loadPngResource(form.image),
+                                                  form.kind == ControlKind::TwoStateButton);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_look.font()), FALSE);
 
-    m_controls.push_back({control, form.kind, commandId, std::move(picture)});
+    m_controls.push_back({control, form.kind, commandId, std::move(picture), nullptr});
     return control;
 }
 
@@ -178,6 +229,31 @@ std::optional<std::size_t> ControlSet::rowOf(int commandId) const {
             return row;
     }
     return std::nullopt;
+}
+
+void ControlSet::noteClick(std::size_t row) {
+    if (m_controls[row].kind == ControlKind::TwoStateButton)
+        setSelected(row, !selected(row));
+}
+
+bool ControlSet::selected(std::size_t row) const {
+    const Control& control = m_controls[row];
+    return control.kind == ControlKind::TwoStateButton && control.picture && control.picture->selected();
+}
+
+void ControlSet::setSelected(std::size_t row, bool selected) {
+    Control& control = m_controls[row];
+    if (control.kind == ControlKind::TwoStateButton && control.picture)
+        control.picture->setSelected(selected);
+}
+
+void ControlSet::setPicture(std::size_t row, ByteView png) {
+    Control& control = m_controls[row];
+    if (control.kind != ControlKind::PictureBox)
+        return;
+    auto image = decodePng(png);
+    control.shown = image ? std::make_unique<PremultipliedBitmap>(*image) : nullptr;
+    InvalidateRect(control.hwnd, nullptr, FALSE);
 }
 
 const ControlSet::Control* ControlSet::find(HWND hwnd) const {
@@ -206,9 +282,29 @@ bool ControlSet::handleParentMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         const Control* control = find(item.hwndItem);
-        if (!control || !control->picture)
+        if (!control)
             return false;
-        control->picture->draw(item, m_look);
+        switch (control->kind) {
+        case ControlKind::PictureButton:
+        case ControlKind::TwoStateButton:
+            control->picture->draw(item, m_look);
+            break;
+        case ControlKind::TransparentLabel:
+            drawLabelText(item, m_look);
+            break;
+        case ControlKind::PictureBox:
+            fillBackground(item, m_look);
+            if (control->shown)
+                control->shown->drawOn(item.hDC, item.rcItem.left, item.rcItem.top,
+                                       item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top);
+            break;
+        case ControlKind::ShapeBox:
+            fillBackground(item, m_look);
+            FrameRect(item.hDC, &item.rcItem, m_look.fieldFrameBrush());
+            break;
+        default:
+            return false;
+        }
         result = TRUE;
         return true;
     }

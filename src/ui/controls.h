@@ -3,6 +3,7 @@
 // window and gives them their look.
 #pragma once
 
+#include "platform/bytes.h"
 #include "ui/images.h"
 #include "ui/look.h"
 
@@ -17,9 +18,13 @@
 namespace lumivel {
 
 enum class ControlKind {
-    Label,         ///< static text; presses go through it to the window below
-    EditBox,       ///< one line of text, centred vertically in its box
-    PictureButton, ///< a push button drawn from a strip of state images
+    Label,            ///< static text; presses go through it to the window below
+    TransparentLabel, ///< static text over the window's background that takes clicks
+    EditBox,          ///< one line of text, centred vertically in its box
+    PictureButton,    ///< a push button drawn from a strip of state images
+    TwoStateButton,   ///< a picture button that each click selects or clears
+    PictureBox,       ///< shows a PNG given at run time; presses go through it
+    ShapeBox,         ///< a thin frame; presses go through it
 };
 
 /// x, y, width, height in pixels, relative to the parent's client area.
@@ -33,10 +38,13 @@ struct ControlForm {
     ControlKind kind;
     Place place;
     std::wstring_view text;
-    int image = 0; ///< picture buttons: the RCDATA resource with the state strip
+    /// Picture buttons: the RCDATA resource with the strip of state images (for a
+    /// two-state button the three states cleared, then the three selected).
+    int image = 0;
 };
 
 class PictureButton;
+class PremultipliedBitmap;
 
 class ControlSet {
 public:
@@ -54,6 +62,16 @@ public:
     /// The row of a control's command id.
     std::optional<std::size_t> rowOf(int commandId) const;
 
+    /// A click on the control of `row` arrived: a two-state button changes its state, as
+    /// it does before the click's handler runs.
+    void noteClick(std::size_t row);
+    /// The selected state of a two-state button; false for any other control.
+    bool selected(std::size_t row) const;
+    void setSelected(std::size_t row, bool selected);
+    /// The picture of a picture box, at its natural size from the box's top-left corner;
+    /// bytes that do not decode (empty ones too) leave the box blank.
+    void setPicture(std::size_t row, ByteView png);
+
     /// Colours and draws the set's controls for their parent: handles WM_CTLCOLORSTATIC,
     /// WM_CTLCOLOREDIT and WM_DRAWITEM. True when the message was one of the set's.
     bool handleParentMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
@@ -64,6 +82,7 @@ private:
         ControlKind kind;
         int commandId;
         std::unique_ptr<PictureButton> picture;
+        std::unique_ptr<PremultipliedBitmap> shown; ///< a picture box's picture
     };
     const Control* find(HWND hwnd) const;
 

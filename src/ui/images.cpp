@@ -18,7 +18,7 @@ GdiplusSession::~GdiplusSession() {
         Gdiplus::GdiplusShutdown(m_token);
 }
 
-std::unique_ptr<Gdiplus::Bitmap> decodePng(ByteView png) {
+std::unique_ptr<Gdiplus::Bitmap> bitmapFromPng(ByteView png) {
     if (png.empty())
         return nullptr;
     IStream* stream = SHCreateMemStream(png.data(), static_cast<UINT>(png.size()));
@@ -40,7 +40,7 @@ std::unique_ptr<Gdiplus::Bitmap> loadPngResource(int resourceId) {
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes)
         return nullptr;
-    return decodePng(ByteView(static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, found)));
+    return bitmapFromPng(ByteView(static_cast<const std::uint8_t*>(bytes), SizeofResource(instance, found)));
 }
 
 } // namespace lumivel

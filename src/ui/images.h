@@ -32,7 +32,7 @@ private:
 };
 
 /// The image that PNG bytes hold, or null when they do not decode.
-std::unique_ptr<Gdiplus::Bitmap> decodePng(ByteView png);
+std::unique_ptr<Gdiplus::Bitmap> bitmapFromPng(ByteView png);
 
 /// A PNG image built into the program (an RCDATA resource); null when it is missing.
 std::unique_ptr<Gdiplus::Bitmap> loadPngResource(int resourceId);

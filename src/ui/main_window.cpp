@@ -2,7 +2,11 @@
 
 #include "app/app_state.h"
 #include "app/start_up.h"
+#include "iconres/installed_look.h"
 #include "installation/locator.h"
+#include "locale/text_switch.h"
+#include "platform/files.h"
+#include "platform/text.h"
 #include "ui/resource_ids.h"
 #include "ui/win32_ui.h"
 
@@ -13,6 +17,14 @@ namespace lumivel {
 namespace {
 
 constexpr int kFirstCommandId = 100;
+
+// Where the theme page's area lies on the window: the page of the tab control "选择夹1"
+// at 8, 29. The page's controls are placed relative to it.
+constexpr Place kThemePage{8, 29, 808, 155};
+
+constexpr Place onThemePage(Place place) {
+    return {kThemePage.x + place.x, kThemePage.y + place.y, place.width, place.height};
+}
 
 // Whether every row stands at the place of its MainControl, the place it is looked up by.
 template <typename Row, std::size_t N>
@@ -43,6 +55,15 @@ constexpr MainWindow::Row MainWindow::kRows[] = {
     {MainControl::LocateButton,
      {L"图形按钮2", ControlKind::PictureButton, {158, 140, 48, 24}, L"", IDR_BUTTON_LOCATE},
      &MainWindow::locatePhotoshop},
+    {MainControl::TextSwitchFrame, {L"外形框1", ControlKind::ShapeBox, {578, 140, 112, 24}, L""}, nullptr},
+    {MainControl::TextSwitch,
+     {L"图形按钮20", ControlKind::TwoStateButton, {595, 144, 48, 19}, L"", IDR_SWITCH_HIDE_TEXT},
+     &MainWindow::takeTextSwitch},
+    {MainControl::TextSwitchLabel,
+     {L"透明标签1", ControlKind::TransparentLabel, {612, 142, 80, 16}, L"隐藏启动文字"},
+     &MainWindow::flipTextSwitch},
+    {MainControl::DarkIcon, {L"图标_暗", ControlKind::PictureBox, onThemePage({64, 9, 32, 32}), L""}, nullptr},
+    {MainControl::LightIcon, {L"图标_亮", ControlKind::PictureBox, onThemePage({64, 41, 32, 32}), L""}, nullptr},
 };
 
 MainWindow::MainWindow(AppState& state, Win32Ui& ui, Win32View& view)
@@ -66,6 +87,7 @@ bool MainWindow::create() {
 void MainWindow::show(int showCommand) {
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
+    m_preview.reveal();
 }
 
 bool MainWindow::handleWindowKey(const MSG& message) {
@@ -86,6 +108,12 @@ bool MainWindow::onCreate() {
     m_view.attach(*this);
     // Runs while the window is still hidden, so the Photoshop dialog comes first.
     restorePhotoshopPath(m_state);
+    if (!m_preview.create(hwnd()))
+        return false;
+    // A located installation greets the user with its current look; otherwise the
+    // preview keeps its placeholder.
+    if (m_state.isLocated() && files::exists(pathFromText(m_state.indexPath)))
+        previewInstalledLook(m_state, LookSource::Current);
     return true;
 }
 
@@ -94,13 +122,22 @@ void MainWindow::onCommand(int commandId, int notification) {
     if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED)
         return;
     auto row = m_controls.rowOf(commandId);
-    if (row && kRows[*row].onClick)
+    if (!row)
+        return;
+    m_controls.noteClick(*row);
+    if (kRows[*row].onClick)
         (this->*kRows[*row].onClick)();
 }
 
 void MainWindow::locatePhotoshop() {
     (void)lumivel::locatePhotoshop(m_state);
 }
+
+void MainWindow::takeTextSwitch() {
+    onTextSwitchClicked(m_state, m_controls.selected(static_cast<std::size_t>(MainControl::TextSwitch)));
+}
+
+void MainWindow::flipTextSwitch() { onTextLabelClicked(m_state); }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -130,6 +167,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_WINDOWPOSCHANGED: {
+        // Dragged or placed: the backdrop's frame stays around the window.
+        const auto& place = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (!(place.flags & SWP_NOMOVE))
+            m_preview.followMainWindow(place.x, place.y);
+        break;
+    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -6,3 +6,5 @@
 
 // Picture button images: vertical strips of the states normal, hot, pressed.
 #define IDR_BUTTON_LOCATE 101
+// The hide-text switch: the three states cleared, then the three selected.
+#define IDR_SWITCH_HIDE_TEXT 102

@@ -35,4 +35,40 @@ void Win32View::setPathText(std::string_view text) {
     }
 }
 
+void Win32View::setDarkIcon(ByteView png) {
+    StoredView::setDarkIcon(png);
+    if (m_window)
+        m_window->setPicture(MainControl::DarkIcon, png);
+}
+
+void Win32View::setLightIcon(ByteView png) {
+    StoredView::setLightIcon(png);
+    if (m_window)
+        m_window->setPicture(MainControl::LightIcon, png);
+}
+
+void Win32View::setTextHiddenSwitch(bool selected) {
+    StoredView::setTextHiddenSwitch(selected);
+    if (m_window)
+        m_window->setSelected(MainControl::TextSwitch, selected);
+}
+
+void Win32View::showSplash(ByteView png) {
+    StoredView::showSplash(png);
+    if (m_window)
+        m_window->preview().showSplash(png);
+}
+
+void Win32View::showTextLayer(bool textHidden) {
+    StoredView::showTextLayer(textHidden);
+    if (m_window)
+        m_window->preview().showTextLayer(textHidden);
+}
+
+void Win32View::refreshPreview() {
+    StoredView::refreshPreview();
+    if (m_window)
+        m_window->preview().refresh();
+}
+
 } // namespace lumivel

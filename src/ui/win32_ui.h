@@ -32,18 +32,25 @@ private:
     HCURSOR m_cursorBefore = nullptr;
 };
 
-/// Writes the path box of the main window. The description, icons, switch, preview, theme
-/// selector and custom page have no controls yet: their values are only kept, and nothing is drawn.
+/// Shows what the core gives in the main window (the path box, the two icons, the
+/// hide-text switch) and in the splash preview. The description, the badges, the theme
+/// selector and the custom page have no controls yet: their values are only kept.
 class Win32View : public StoredView {
 public:
     /// The window whose controls show what the core gives; before it is attached the
-    /// texts are only kept.
-    void attach(const MainWindow& window) { m_window = &window; }
+    /// values are only kept.
+    void attach(MainWindow& window) { m_window = &window; }
 
     void setPathText(std::string_view text) override;
+    void setDarkIcon(ByteView png) override;
+    void setLightIcon(ByteView png) override;
+    void setTextHiddenSwitch(bool selected) override;
+    void showSplash(ByteView png) override;
+    void showTextLayer(bool textHidden) override;
+    void refreshPreview() override;
 
 private:
-    const MainWindow* m_window = nullptr;
+    MainWindow* m_window = nullptr;
 };
 
 } // namespace lumivel
