@@ -108,8 +108,9 @@ bool MainWindow::onCreate() {
     m_view.attach(*this);
     // Runs while the window is still hidden, so the Photoshop dialog comes first.
     restorePhotoshopPath(m_state);
-    if (!m_preview.create(hwnd()))
-        return false;
+    // Should the system refuse the layered windows, the program goes on without a preview,
+    // as it does after the user closes it.
+    (void)m_preview.create(hwnd());
     // A located installation greets the user with its current look; otherwise the
     // preview keeps its placeholder.
     if (m_state.isLocated() && files::exists(pathFromText(m_state.indexPath)))
