@@ -1,11 +1,11 @@
 #include "apply/apply_look.h"
 
 #include "app/app_state.h"
+#include "app/live_index.h"
+#include "app/locator.h"
 #include "apply/resource_restore.h"
-#include "iconres/entry_image.h"
 #include "installation/backup_store.h"
 #include "installation/installation.h"
-#include "installation/locator.h"
 #include "locale/locale_dictionary.h"
 #include "platform/files.h"
 #include "platform/text.h"

@@ -1,8 +1,8 @@
+#include "app/installed_look.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "iconres/installed_look.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <array>

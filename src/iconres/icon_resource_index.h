@@ -2,6 +2,7 @@
 // stores, then fixed-length records that give each image's offset and length per store.
 #pragma once
 
+#include "installation/installation.h"
 #include "platform/bytes.h"
 
 #include <cstddef>
@@ -18,24 +19,10 @@ class Ui;
 /// The two variants of the file format.
 enum class IndexLayout { TwoStore, FourStore };
 
-/// The image stores, in the order the index header lists them.
-enum class DensityFile { LowRes, HighRes, XLowRes, XHighRes };
-
 /// The three entries Lumivel reads and replaces.
 inline constexpr std::string_view kSplashEntry = "Splash1080Background";
 inline constexpr std::string_view kDarkIconEntry = "PS_OWL_appbar_dark_win";
 inline constexpr std::string_view kLightIconEntry = "PS_OWL_appbar_light_win";
-
-/// "PSIconsLowRes.dat" and so on.
-constexpr std::string_view storeFileName(DensityFile store) {
-    switch (store) {
-    case DensityFile::LowRes: return "PSIconsLowRes.dat";
-    case DensityFile::HighRes: return "PSIconsHighRes.dat";
-    case DensityFile::XLowRes: return "PSIconsXLowRes.dat";
-    case DensityFile::XHighRes: return "PSIconsXHighRes.dat";
-    }
-    return {};
-}
 
 /// One record, kept as the exact bytes read from the file. Only the name and the
 /// LowRes/HighRes offsets and lengths are interpreted; every other byte is carried through.

@@ -1,8 +1,8 @@
 #include "installation/backup_store.h"
 
-#include "iconres/icon_resource_index.h"
-#include "installation/paths.h"
+#include "installation/installation.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 

@@ -1,11 +1,11 @@
 #include "apply/apply_fixture.h"
 
+#include "app/live_index.h"
 #include "apply/apply_look.h"
-#include "iconres/entry_image.h"
-#include "installation/paths.h"
 #include "iconres/icon_resource_index.h"
 #include "installation/installation.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "locale/locale_dictionary.h"
 
 #include "installation/backup_store.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"

@@ -1,6 +1,6 @@
-#include "iconres/installed_look.h"
+#include "app/installed_look.h"
 
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 #include "iconres/iconres_fixture.h"
 #include "installation/backup_store.h"
 #include "platform/text.h"

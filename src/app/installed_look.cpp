@@ -1,10 +1,10 @@
-#include "iconres/installed_look.h"
+#include "app/installed_look.h"
 
 #include "app/app_state.h"
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 #include "installation/installation.h"
-#include "installation/paths.h"
 #include "locale/locale_dictionary.h"
+#include "platform/paths.h"
 
 #include <string>
 #include <string_view>

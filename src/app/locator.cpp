@@ -1,12 +1,12 @@
-#include "installation/locator.h"
+#include "app/locator.h"
 
 #include "app/app_state.h"
+#include "app/installed_look.h"
 #include "app/settings.h"
-#include "iconres/installed_look.h"
 #include "installation/installation.h"
-#include "installation/paths.h"
 #include "installation/product_version.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace lumivel {
