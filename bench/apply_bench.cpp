@@ -13,9 +13,9 @@
 // leaves the writing to the disk for later. The ratios to a copy followed by a sync, which
 // pays that writing too, are printed beside them for comparison.
 #include "app/app_state.h"
+#include "app/live_index.h"
 #include "apply/apply_look.h"
 #include "bench_support.h"
-#include "iconres/entry_image.h"
 #include "installation/installation.h"
 #include "platform/files.h"
 #include "platform/stored_view.h"
