@@ -131,9 +131,8 @@ struct BenchInstallation {
     // nothing but its completion.
     bool apply(const std::string& entry, bool textHidden) {
         ui.messages.clear();
-        view.themeEntry = entry;
         state->textHidden = textHidden;
-        (void)applyLook(*state, false);
+        (void)applyLook(*state, requestForEntry(state->themesRoot, entry, textHidden));
         bool ok = ui.messages.size() == 1 && ui.messages.front() == "修改完成";
         ui.messages.clear();
         return ok;

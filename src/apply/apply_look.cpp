@@ -10,7 +10,6 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui.h"
-#include "themes/theme.h"
 
 #include <string>
 
@@ -23,9 +22,6 @@ constexpr std::string_view kErrorCaption = "错误";
 bool indexExists(const AppState& state) {
     return state.isLocated() && files::exists(pathFromText(state.indexPath));
 }
-
-// A slot takes a file: a folder of that name is no image.
-bool isExistingFile(const std::filesystem::path& path) { return files::exists(path) && !files::isDirectory(path); }
 
 bool withXStores(const AppState& state) { return state.index.layout() == IndexLayout::FourStore; }
 
@@ -65,43 +61,6 @@ TextChange applyText(AppState& state, const ApplyRequest& request) {
 
 } // namespace
 
-ApplyRequest requestFromView(const AppState& state, bool fromCustomPage) {
-    ApplyRequest request;
-    request.textHidden = state.textHidden;
-    if (fromCustomPage) {
-        request.kind = RequestKind::CustomImages;
-        for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
-            std::string text = state.view.customImageText(i);
-            if (!text.empty() && isExistingFile(pathFromText(text)))
-                request.images[i] = text;
-        }
-        return request;
-    }
-
-    std::string entry = state.view.selectedThemeEntry();
-    if (entry == kCurrentLookEntry) {
-        request.kind = RequestKind::CurrentLook;
-        return request;
-    }
-    if (entry == kDefaultLookEntry) {
-        request.kind = RequestKind::DefaultLook;
-        return request;
-    }
-    request.kind = RequestKind::ThemeLook;
-    request.themeName = entry;
-    // Only the files count here; the description file plays no part in applying.
-    std::filesystem::path folder = themeFolder(state.themesRoot, entry);
-    for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
-        auto file = folder / pathFromText(kImageSlots[i].themeFile);
-        if (isExistingFile(file))
-            request.images[i] = textFromPath(file);
-    }
-    auto textFile = folder / pathFromText(kThemeTextFile);
-    if (isExistingFile(textFile))
-        request.textFile = textFromPath(textFile);
-    return request;
-}
-
 ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
     ImageReset reset;
     Installation installation(state.photoshopRoot);
@@ -133,10 +92,14 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
     return reset;
 }
 
-ApplyOutcome applyLook(AppState& state, bool fromCustomPage) {
+ApplyOutcome applyLook(AppState& state, ApplyRequest request) {
     ApplyOutcome outcome;
-    if (!indexExists(state))
+    if (!indexExists(state)) {
         (void)locatePhotoshop(state);
+        // The locator shows the located installation's look, its text switch included; the
+        // Apply goes on with the switch as it now stands.
+        request.textHidden = state.textHidden;
+    }
     if (!indexExists(state)) {
         state.ui.showMessage("Photoshop 路径有误：" + state.photoshopRoot, kErrorCaption, MessageIcon::None);
         return outcome;
@@ -151,27 +114,27 @@ ApplyOutcome applyLook(AppState& state, bool fromCustomPage) {
     // file leaves the index as it was, and the operation goes on with it.
     (void)loadLiveIndex(state);
 
-    outcome.request = requestFromView(state, fromCustomPage);
-    const ApplyRequest& request = outcome.request;
-    switch (request.kind) {
+    outcome.request = std::move(request);
+    const ApplyRequest& applied = outcome.request;
+    switch (applied.kind) {
     case RequestKind::CustomImages:
     case RequestKind::ThemeLook: {
-        ImageReset reset = resetAndReplaceImages(state, request.images);
+        ImageReset reset = resetAndReplaceImages(state, applied.images);
         outcome.backupMissing = !reset.backupReady;
         outcome.imagesReset = reset.restored;
         outcome.writtenSlots = reset.writtenSlots;
-        outcome.text = applyText(state, request);
+        outcome.text = applyText(state, applied);
         break;
     }
     case RequestKind::CurrentLook:
-        outcome.text = applyText(state, request);
+        outcome.text = applyText(state, applied);
         break;
     case RequestKind::DefaultLook:
         resetEverything(state, outcome);
         break;
     }
 
-    if (!fromCustomPage)
+    if (applied.kind != RequestKind::CustomImages)
         state.ui.showMessage("修改完成", "应用", MessageIcon::None);
     outcome.ranToEnd = true;
     return outcome;

@@ -68,11 +68,6 @@ public:
     virtual void showTextLayer(bool textHidden) = 0;
     /// Composes the preview anew and puts it on the screen.
     virtual void refreshPreview() = 0;
-
-    /// The text of the theme selector's current entry ("组合框1"); empty when none is selected.
-    virtual std::string selectedThemeEntry() const = 0;
-    /// The text of a custom image slot's edit box, by the slot's place in the slot table.
-    virtual std::string customImageText(std::size_t slotIndex) const = 0;
 };
 
 } // namespace lumivel
