@@ -60,7 +60,7 @@ struct BenchInstallation {
         sample = sample::createSampleInstallation(root, options);
         state = std::make_unique<AppState>(ui, view, root);
         state->setPhotoshopRoot(textFromPath(root));
-        bool loaded = loadLiveIndex(*state);
+        bool loaded = loadLiveIndex(*state).ok();
         abortOnMessage(ui);
         if (!loaded)
             std::abort();

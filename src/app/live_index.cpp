@@ -4,9 +4,9 @@
 
 namespace lumivel {
 
-bool loadIndexFile(AppState& state, std::string_view indexFile) { return loadIndexFile(state.index, indexFile, state.ui); }
+Result<void> loadIndexFile(AppState& state, std::string_view indexFile) { return loadIndexFile(state.index, indexFile, state.ui); }
 
-bool loadLiveIndex(AppState& state) { return loadIndexFile(state, state.indexPath); }
+Result<void> loadLiveIndex(AppState& state) { return loadIndexFile(state, state.indexPath); }
 
 std::string storePathOf(const AppState& state, DensityFile store) {
     return state.isLocated() ? storePathBeside(state.indexPath, store) : std::string();

@@ -13,10 +13,10 @@ namespace lumivel {
 struct AppState;
 
 /// Loads an index file into the program's index (loadIndexFile with AppState's index and Ui).
-bool loadIndexFile(AppState& state, std::string_view indexFile);
+Result<void> loadIndexFile(AppState& state, std::string_view indexFile);
 
 /// loadIndexFile of the live index, AppState::indexPath.
-bool loadLiveIndex(AppState& state);
+Result<void> loadLiveIndex(AppState& state);
 
 /// The path of a store beside the live index (AppState::indexPath); empty while unlocated.
 std::string storePathOf(const AppState& state, DensityFile store);

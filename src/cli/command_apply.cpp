@@ -9,7 +9,6 @@
 
 #include <array>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace lumivel::cli {
@@ -56,9 +55,8 @@ bool fillCustomSlots(SlotImages& texts, const std::vector<std::string>& words) {
 void loadIndexAsAtStartUp(AppState& state) {
     if (!state.isLocated() || !files::exists(pathFromText(state.indexPath)))
         return;
-    std::ostringstream unused;
-    CliUi quiet(unused);
-    (void)state.index.load(files::readFileOrEmpty(pathFromText(state.indexPath)), quiet);
+    if (auto index = IconResourceIndex::fromFile(pathFromText(state.indexPath)); index.ok())
+        state.index = std::move(index).value();
 }
 
 std::string slotList(const std::vector<ImageSlot>& slots) {

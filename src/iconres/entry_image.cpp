@@ -23,7 +23,7 @@ constexpr std::uint64_t kLargestStore = static_cast<std::uint64_t>(std::numeric_
 
 } // namespace
 
-bool loadIndexFile(IconResourceIndex& index, std::string_view indexFile, Ui& ui) {
+Result<void> loadIndexFile(IconResourceIndex& index, std::string_view indexFile, Ui& ui) {
     Bytes content = indexFile.empty() ? Bytes{} : files::readFileOrEmpty(pathFromText(indexFile));
     return index.load(content, ui);
 }

@@ -13,8 +13,8 @@ namespace lumivel {
 class Ui;
 
 /// Reads an index file whole (a missing or unreadable file, or an empty path, reads as
-/// empty) and loads it into `index`, with the load's messages. Returns whether it was taken.
-bool loadIndexFile(IconResourceIndex& index, std::string_view indexFile, Ui& ui);
+/// empty) and loads it into `index`, with the load's messages. Returns the refusal when it was not taken.
+Result<void> loadIndexFile(IconResourceIndex& index, std::string_view indexFile, Ui& ui);
 
 /// The path of a store beside the index file `indexFile`; empty when that is empty.
 std::string storePathBeside(std::string_view indexFile, DensityFile store);

@@ -4,9 +4,11 @@
 
 #include "installation/installation.h"
 #include "platform/bytes.h"
+#include "platform/result.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,10 +53,16 @@ private:
 /// The parsed index: its layout and its records in file order (positions count from 1).
 class IconResourceIndex {
 public:
+    /// The index a whole index file holds, or its refusal: an empty file, a file without
+    /// the index signature (a refusal without a message) or records of the wrong length.
+    static Result<IconResourceIndex> fromBytes(ByteView content);
+    /// fromBytes of a file read whole; a missing or unreadable file reads as empty.
+    static Result<IconResourceIndex> fromFile(const std::filesystem::path& indexFile);
+
     /// Replaces layout and entries with those of a whole index file. A refused file is
     /// reported to the user (with the wait cursor shown meanwhile) and changes nothing.
-    /// Returns whether the file was taken.
-    bool load(ByteView content, Ui& ui);
+    /// Returns what happened.
+    Result<void> load(ByteView content, Ui& ui);
 
     /// 1-based position of the first entry with exactly this name.
     std::optional<std::size_t> positionOf(std::string_view name) const;

@@ -15,6 +15,10 @@ struct Error {
 
     std::string message;
     Kind kind = Kind::Failed;
+    /// How the message box that tells it looks: its caption, and whether it has the error
+    /// icon. An empty message is a refusal the user is not told of.
+    std::string caption = "错误";
+    bool errorIcon = true;
 
     bool isMissing() const { return kind == Kind::Missing; }
 };

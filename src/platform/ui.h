@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/bytes.h"
+#include "platform/result.h"
 
 #include <cstddef>
 #include <string>
@@ -47,6 +48,9 @@ private:
     Ui& m_ui;
 };
 
+/// Shows an error's message with its caption and icon; an error without a message shows nothing.
+void reportError(Ui& ui, const Error& error);
+
 /// What the main window and the splash preview show.
 class View {
 public:
@@ -69,5 +73,10 @@ public:
     /// Composes the preview anew and puts it on the screen.
     virtual void refreshPreview() = 0;
 };
+
+inline void reportError(Ui& ui, const Error& error) {
+    if (!error.message.empty())
+        ui.showMessage(error.message, error.caption, error.errorIcon ? MessageIcon::Error : MessageIcon::None);
+}
 
 } // namespace lumivel
