@@ -67,7 +67,7 @@ LocateOutcome locatePhotoshop(AppState& state) {
 
     // A settings file that cannot be written is not reported: the location stays in memory.
     (void)storePhotoshopRoot(state.settingsFile, state.photoshopRoot);
-    previewInstalledLook(state, LookSource::Current);
+    (void)previewInstalledLook(state, LookSource::Current);
     state.view.setPathText(state.photoshopRoot);
     return LocateOutcome::Accepted;
 }

@@ -37,25 +37,30 @@ void reportBackupMissing(AppState& state) {
 void resetEverything(AppState& state, ApplyOutcome& outcome) {
     Installation installation(state.photoshopRoot);
     outcome.imagesReset = restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::GoOn);
+    outcome.stepFailed = !outcome.imagesReset;
     BackupStore backup(installation, state.ui);
-    if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName))
+    if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName)) {
         outcome.text = TextChange::RestoredDefault;
-    else
-        state.ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
-                             kErrorCaption, MessageIcon::Error);
+        return;
+    }
+    outcome.stepFailed = true;
+    state.ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
+                         kErrorCaption, MessageIcon::Error);
 }
 
 // Hidden text: a theme's own text when it has one, else the hidden-text block. Shown text:
 // Photoshop's own, also for a theme that brings a text of its own, since the switch is
-// what the user chose.
-TextChange applyText(AppState& state, const ApplyRequest& request) {
+// what the user chose. A failed step is noted in the outcome.
+TextChange applyText(AppState& state, const ApplyRequest& request, ApplyOutcome& outcome) {
     LocaleDictionary dictionary(Installation(state.photoshopRoot), state.ui);
     if (!request.textHidden) {
-        dictionary.restoreDefault();
+        if (!dictionary.restoreDefault())
+            outcome.stepFailed = true;
         return TextChange::RestoredDefault;
     }
     bool themeText = request.kind == RequestKind::ThemeLook && !request.textFile.empty();
-    dictionary.writeCustomText(themeText ? request.textFile : std::string());
+    if (!dictionary.writeCustomText(themeText ? request.textFile : std::string()))
+        outcome.stepFailed = true;
     return themeText ? TextChange::ThemeText : TextChange::HiddenText;
 }
 
@@ -69,8 +74,10 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
         return reset;
     }
     reset.backupReady = true;
-    if (!restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::Stop))
+    if (!restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::Stop)) {
+        reset.imageFailed = true;
         return reset;
+    }
 
     // Every replacement starts from the backup's entries. Should the restored index not load,
     // the program's index still holds the entries of the old live file, whose images the
@@ -78,6 +85,7 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
     if (!loadLiveIndex(state)) {
         state.ui.showMessage("无法载入还原后的索引文件，没有写入图片：" + state.indexPath, kErrorCaption,
                              MessageIcon::Error);
+        reset.imageFailed = true;
         return reset;
     }
     reset.restored = true;
@@ -88,6 +96,8 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
         const ImageSlotInfo& slot = kImageSlots[i];
         if (replaceEntryImage(state, images[i], slot.entryName, slot.density))
             reset.writtenSlots.push_back(slot.slot);
+        else
+            reset.imageFailed = true;
     }
     return reset;
 }
@@ -111,8 +121,10 @@ ApplyOutcome applyLook(AppState& state, ApplyRequest request) {
         return outcome;
     }
     // The live index's layout decides below whether the X stores are restored; a refused
-    // file leaves the index as it was, and the operation goes on with it.
-    (void)loadLiveIndex(state);
+    // file leaves the index as it was, and the operation goes on with it. A refusal told as
+    // an error (an empty file) still counts against the Apply.
+    if (auto loaded = loadLiveIndex(state); !loaded.ok())
+        outcome.stepFailed = loaded.error().errorIcon && !loaded.error().message.empty();
 
     outcome.request = std::move(request);
     const ApplyRequest& applied = outcome.request;
@@ -123,11 +135,12 @@ ApplyOutcome applyLook(AppState& state, ApplyRequest request) {
         outcome.backupMissing = !reset.backupReady;
         outcome.imagesReset = reset.restored;
         outcome.writtenSlots = reset.writtenSlots;
-        outcome.text = applyText(state, applied);
+        outcome.stepFailed = outcome.stepFailed || reset.imageFailed || !reset.backupReady;
+        outcome.text = applyText(state, applied, outcome);
         break;
     }
     case RequestKind::CurrentLook:
-        outcome.text = applyText(state, applied);
+        outcome.text = applyText(state, applied, outcome);
         break;
     case RequestKind::DefaultLook:
         resetEverything(state, outcome);

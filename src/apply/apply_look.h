@@ -25,6 +25,7 @@ struct ApplyOutcome {
     bool imagesReset = false;    ///< index and stores are the backup's (before any image was written)
     std::vector<ImageSlot> writtenSlots;
     TextChange text = TextChange::None;
+    bool stepFailed = false;     ///< a step failed, and its message box said so as an error
 };
 
 /// The work of both Apply buttons, the theme page's (a request for an entry) and the custom
@@ -39,6 +40,7 @@ struct ImageReset {
     bool backupReady = false;             ///< the backup exists and is writable
     bool restored = false;                ///< index and stores were copied back and the index reloaded
     std::vector<ImageSlot> writtenSlots;  ///< the slots whose image went in
+    bool imageFailed = false;             ///< an image or the restored index could not be written or read
 };
 
 /// Copies the index and the stores back from the backup, reloads the index and writes the

@@ -139,7 +139,7 @@ int runApply(CommandContext& context) {
     ApplyOutcome outcome = applyLook(state, fromCustomPage ? requestForImages(customTexts, textHidden)
                                                            : requestForEntry(state.themesRoot, entry, textHidden));
     printSummary(outcome);
-    bool failed = !outcome.ranToEnd || outcome.backupMissing || context.ui.failureShown();
+    bool failed = !outcome.ranToEnd || outcome.backupMissing || outcome.stepFailed;
     return failed ? kFailed : kSucceeded;
 }
 

@@ -24,7 +24,7 @@ struct Shown {
 
 Shown preview(FixtureApp& app, LookSource source) {
     app.view = RecordingView();
-    previewInstalledLook(app.state, source);
+    (void)previewInstalledLook(app.state, source);
     return {app.view.splash, app.view.darkIcon, app.view.lightIcon, app.view.description,
             app.view.textHiddenSwitch, app.view.textLayerHidden, app.state.textHidden, app.view.refreshes};
 }
