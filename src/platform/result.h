@@ -19,6 +19,8 @@ struct Error {
     /// icon. An empty message is a refusal the user is not told of.
     std::string caption = "错误";
     bool errorIcon = true;
+    /// The operating system's cause (errno, or GetLastError on Windows); 0 when none is known.
+    int systemError = 0;
 
     bool isMissing() const { return kind == Kind::Missing; }
 };
