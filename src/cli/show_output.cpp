@@ -2,8 +2,8 @@
 
 #include "imaging/png_codec.h"
 #include "imaging/preview_picture.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <array>

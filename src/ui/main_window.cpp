@@ -1,10 +1,10 @@
 #include "ui/main_window.h"
 
 #include "app/app_state.h"
+#include "app/installed_look.h"
+#include "app/locator.h"
 #include "app/start_up.h"
-#include "iconres/installed_look.h"
-#include "installation/locator.h"
-#include "locale/text_switch.h"
+#include "app/text_switch.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "ui/resource_ids.h"
@@ -114,7 +114,7 @@ bool MainWindow::onCreate() {
     // A located installation greets the user with its current look; otherwise the
     // preview keeps its placeholder.
     if (m_state.isLocated() && files::exists(pathFromText(m_state.indexPath)))
-        previewInstalledLook(m_state, LookSource::Current);
+        (void)previewInstalledLook(m_state, LookSource::Current); // a refusal was shown already
     return true;
 }
 

@@ -1,7 +1,7 @@
-# Decoding, composing and encoding pictures (libpng), and the pictures built into the
-# program, compiled in from assets/preview/ so that Lumivel.exe, lumivel-cli and the tests
-# read the same bytes.
-set(embedded)
+# The pictures built into the program, compiled into lumivel_imaging from assets/preview/
+# (drawn by assets/make-preview-images.sh), so that Lumivel.exe, lumivel-cli and the tests
+# read the same bytes; and libpng, which decodes and encodes them.
+set(builtin_images)
 foreach(pair "placeholder_splash;kPlaceholderSplashPng" "empty_overlay;kEmptyOverlayPng"
              "default_text;kDefaultTextPng" "backdrop_frame;kBackdropFramePng")
   list(GET pair 0 name)
@@ -14,11 +14,7 @@ foreach(pair "placeholder_splash;kPlaceholderSplashPng" "empty_overlay;kEmptyOve
             -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
     DEPENDS ${input} ${PROJECT_SOURCE_DIR}/cmake/EmbedFile.cmake
     COMMENT "Building in the picture ${name}.png")
-  list(APPEND embedded ${source})
+  list(APPEND builtin_images ${source})
 endforeach()
-
-lumivel_sources(imaging_sources .)
-add_library(lumivel_imaging STATIC ${imaging_sources} ${embedded})
-target_include_directories(lumivel_imaging PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_sources(lumivel_imaging PRIVATE ${builtin_images})
 target_link_libraries(lumivel_imaging PUBLIC PNG::PNG)
-target_compile_options(lumivel_imaging PRIVATE -Wall -Wextra)
