@@ -3,6 +3,7 @@
 #pragma once
 
 #include "apply/image_slot.h"
+#include "themes/theme.h"
 
 #include <array>
 #include <string>
@@ -12,10 +13,6 @@
 namespace lumivel {
 
 struct AppState;
-
-/// The selector's two pseudo-entries.
-inline constexpr std::string_view kCurrentLookEntry = "[当前]";
-inline constexpr std::string_view kDefaultLookEntry = "[默认]";
 
 /// One image path per slot, in slot-table order; empty leaves the slot as the backup has it.
 using SlotImages = std::array<std::string, kImageSlots.size()>;

@@ -46,6 +46,14 @@ public:
     }
     void beginWaitCursor() override {}
     void endWaitCursor() override {}
+    std::optional<std::size_t> chooseMenuItem(std::string_view, std::span<const std::string_view>) override {
+        return std::nullopt;
+    }
+    void exploreFolder(const std::filesystem::path&) override {}
+    void openAddress(std::string_view) override {}
+    Result<void> copyFolder(const std::filesystem::path& folder, const std::filesystem::path&) override {
+        return Error{"无法复制文件夹：" + textFromPath(folder)};
+    }
 };
 
 // The two stores the index's fields describe.

@@ -5,7 +5,9 @@
 #include "platform/ui.h"
 
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lumivel {
 
@@ -19,6 +21,22 @@ public:
     void showSplash(ByteView png) override { splash.assign(png.begin(), png.end()); }
     void showTextLayer(bool textHidden) override { textLayerHidden = textHidden; }
     void refreshPreview() override { ++refreshes; }
+    void setThemeEntries(const std::vector<std::string>& entries) override {
+        themeEntries = entries;
+        selectedThemePosition.reset();
+        themeEntry.clear();
+    }
+    void setSelectedThemeEntry(std::size_t position) override {
+        selectedThemePosition = position;
+        themeEntry = position < themeEntries.size() ? themeEntries[position] : std::string();
+    }
+    void setSelectorFaceText(std::string_view text) override { selectorFaceText = text; }
+    void setSelectorUnfolded(bool unfolded) override { selectorUnfolded = unfolded; }
+    void setBadgesVisible(bool visible) override { badgesVisible = visible; }
+    void setBadges(ThemeBadges lit) override { badges = lit; }
+    void setLink(ThemeLink link, std::string_view caption, std::string_view address) override {
+        (link == ThemeLink::Author ? authorLink : referenceLink) = {std::string(caption), std::string(address)};
+    }
     std::string selectedThemeEntry() const override { return themeEntry; }
     std::string customImageText(std::size_t slotIndex) const override {
         auto it = customImages.find(slotIndex);
@@ -31,6 +49,22 @@ public:
     bool textHiddenSwitch = false;
     bool textLayerHidden = false;
     int refreshes = 0;
+
+    /// A link as shown: its caption and its address.
+    struct Link {
+        std::string caption;
+        std::string address;
+        bool operator==(const Link&) const = default;
+    };
+
+    /// The theme selector, its face and what a theme shows below it.
+    std::vector<std::string> themeEntries;
+    std::optional<std::size_t> selectedThemePosition;
+    std::string selectorFaceText;
+    bool selectorUnfolded = false;
+    bool badgesVisible = false;
+    ThemeBadges badges;
+    Link authorLink, referenceLink;
 
     /// What the theme selector and the custom image slots hold.
     std::string themeEntry;
