@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct ShownMessage {
     MessageIcon icon;
     bool operator==(const ShownMessage&) const = default;
 };
+
+inline void PrintTo(const ShownMessage& m, std::ostream* os) { *os << m.caption << ": " << m.text; }
 
 struct FileDialogCall {
     std::string filter;
