@@ -1,3 +1,4 @@
+#include "app/theme_library.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
 #include "iconres/installed_look.h"
@@ -5,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <optional>
@@ -21,46 +23,94 @@ std::optional<LookSource> sourceNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view had(bool present) { return present ? "有" : "无"; }
+
+std::string linkText(const StoredView::Link& link) {
+    return link.address.empty() ? link.caption : link.caption + "（" + link.address + "）";
+}
+
+// What selecting a theme shows below the selector: the links and the three badges.
+void printThemeDetails(const CliView& view) {
+    std::cout << "作者：" << linkText(view.authorLink) << "\n"
+              << "引用：" << linkText(view.referenceLink) << "\n"
+              << "1x 启动图：" << had(view.badges.has1x) << "，2x 启动图：" << had(view.badges.has2x)
+              << "，自定义启动文字：" << had(view.badges.hasText) << "\n";
+}
+
+// The splash and the two icons the preview was given, written to --out when it is given.
+bool writeShownImages(CommandContext& context) {
+    std::string out = context.args.value("--out");
+    if (out.empty())
+        return true;
+    auto folder = pathFromText(out);
+    if (!files::isDirectory(folder) && !files::createFolder(folder)) {
+        std::cerr << "lumivel-cli: 无法创建文件夹：" << out << "\n";
+        return false;
+    }
+    const std::array<std::pair<std::string_view, const Bytes*>, 3> images = {{
+        {"splash.png", &context.view.splash},
+        {"dark.png", &context.view.darkIcon},
+        {"light.png", &context.view.lightIcon},
+    }};
+    bool written = true;
+    for (const auto& [name, bytes] : images) {
+        if (bytes->empty())
+            continue;
+        std::string path = joinPath(out, {name});
+        auto write = files::writeFileAtomic(pathFromText(path), *bytes);
+        if (write)
+            std::cout << "已写出：" << path << "\n";
+        else
+            std::cerr << "lumivel-cli: " << write.error().message << "\n";
+        written = written && write.ok();
+    }
+    return written;
+}
+
+// The theme selector's entry of that name, picked as the user would pick it.
+std::optional<int> pickTheme(CommandContext& context, ThemeLibrary& library, std::string_view name) {
+    library.rebuildList();
+    const auto& entries = library.entries();
+    auto at = std::find(entries.begin(), entries.end(), name);
+    if (at == entries.end()) {
+        std::cerr << "lumivel-cli: 主题列表中没有这个主题：" << name << "\n";
+        return kFailed;
+    }
+    bool pseudoEntry = *at == kCurrentLookEntry || *at == kDefaultLookEntry;
+    if (pseudoEntry && !requireInstallation(context))
+        return kFailed;
+    library.pickEntry(static_cast<std::size_t>(at - entries.begin()));
+    return std::nullopt;
+}
+
 } // namespace
 
-// "[当前]" or "[默认]": what the main window and the preview would show, printed, and the
-// images written to --out when given.
+// "[当前]", "[默认]" or a theme: what the main window and the preview would show, printed,
+// and the images written to --out when given.
 int runShow(CommandContext& context) {
-    std::optional<LookSource> source;
-    if (context.args.positional.size() == 1)
-        source = sourceNamed(context.args.positional.front());
-    if (!source)
-        return kUsageError;
-    if (!requireInstallation(context))
-        return kFailed;
-    previewInstalledLook(context.state, *source);
+    const auto& words = context.args.positional;
+    ThemeLibrary library(context.state);
+    if (words.size() == 2 && words.front() == "theme") {
+        if (auto stopped = pickTheme(context, library, words[1]))
+            return *stopped;
+    } else {
+        std::optional<LookSource> source;
+        if (words.size() == 1)
+            source = sourceNamed(words.front());
+        if (!source)
+            return kUsageError;
+        if (!requireInstallation(context))
+            return kFailed;
+        previewInstalledLook(context.state, *source);
+    }
 
     std::cout << "说明：" << context.view.description << "\n"
               << "启动文字：" << (context.state.textHidden ? "隐藏" : "显示") << "\n";
+    // The badges show for a theme only, never for the pseudo-entries.
+    if (context.view.badgesVisible)
+        printThemeDetails(context.view);
     bool failed = context.ui.failureShown();
-    if (std::string out = context.args.value("--out"); !out.empty()) {
-        auto folder = pathFromText(out);
-        if (!files::isDirectory(folder) && !files::createFolder(folder)) {
-            std::cerr << "lumivel-cli: 无法创建文件夹：" << out << "\n";
-            return kFailed;
-        }
-        const std::array<std::pair<std::string_view, const Bytes*>, 3> images = {{
-            {"splash.png", &context.view.splash},
-            {"dark.png", &context.view.darkIcon},
-            {"light.png", &context.view.lightIcon},
-        }};
-        for (const auto& [name, bytes] : images) {
-            if (bytes->empty())
-                continue;
-            std::string path = joinPath(out, {name});
-            auto written = files::writeFileAtomic(pathFromText(path), *bytes);
-            if (written)
-                std::cout << "已写出：" << path << "\n";
-            else
-                std::cerr << "lumivel-cli: " << written.error().message << "\n";
-            failed = failed || !written;
-        }
-    }
+    failed = !writeShownImages(context) || failed;
     return failed ? kFailed : kSucceeded;
 }
 
