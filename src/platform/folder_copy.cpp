@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <vector>
 
 namespace lumivel::files {
 
@@ -27,9 +28,26 @@ Result<void> copyFolderInto(const fs::path& given, const fs::path& destination) 
     fs::create_directories(copy, ec);
     if (ec)
         return failed;
-    fs::copy(folder, copy, fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
+    // Folder by folder and file by file: std::filesystem's own recursive copy cannot make a
+    // folder after another's attributes on Windows.
+    std::vector<fs::directory_entry> content;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        content.push_back(*it);
     if (ec)
         return failed;
+    for (const fs::directory_entry& item : content) {
+        fs::path target = copy / item.path().lexically_relative(folder);
+        if (item.is_directory(ec)) {
+            fs::create_directories(target, ec);
+        } else {
+            // A read-only file of the same name is overwritten all the same.
+            if (fs::exists(target, ec))
+                fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
+            fs::copy_file(item.path(), target, fs::copy_options::overwrite_existing, ec);
+        }
+        if (ec)
+            return failed;
+    }
     return {};
 }
 

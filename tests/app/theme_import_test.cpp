@@ -44,6 +44,13 @@ struct ImportApp {
         view.rebuilds = 0;
     }
 
+    // Windows cannot remove a read-only file with the temp folder.
+    ~ImportApp() {
+        std::error_code ec;
+        for (const auto& item : fs::recursive_directory_iterator(folder.path(), ec))
+            fs::permissions(item.path(), fs::perms::owner_write, fs::perm_options::add, ec);
+    }
+
     fs::path packages() const { return folder.path() / "packages"; }
     fs::path package(std::string_view name) const { return packages() / pathFromText(name); }
     std::string themeText(std::string_view name) const { return textFromPath(themeFolder(state.themesRoot, name)); }

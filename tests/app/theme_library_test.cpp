@@ -37,13 +37,21 @@ std::vector<std::string> pseudoEntriesAnd(std::vector<std::string> themes) {
     return themes;
 }
 
+// Wine started in the C locale cannot name a file in Chinese on the Linux side at all.
+bool holdsChineseNames(const fs::path& folder) {
+    fs::create_directories(folder);
+    return files::createFolder(folder / pathFromText("中文")).ok();
+}
+
 TEST(ThemeLibrary, TheListHoldsThePseudoEntriesThenTheThemesInTheFileSystemsOrder) {
     FixtureApp app;
+    bool chinese = holdsChineseNames(app.folder.path() / "probe");
     makeTheme(app, "Theme", {"info.ini", "loading_low.png"});
     makeTheme(app, "OnlyInfo", {"info.ini"});
     makeTheme(app, "OnlySplash", {"loading_low.png"});
     makeTheme(app, ".hidden", {"info.ini", "loading_low.png"});
-    makeTheme(app, "[当前]", {"info.ini", "loading_low.png"});
+    if (chinese)
+        makeTheme(app, "[当前]", {"info.ini", "loading_low.png"});
     put(app.state.themesRoot / "file.txt", "not a folder");
     // The order the file system lists them in, whatever it is.
     std::vector<std::string> themes;
@@ -120,6 +128,8 @@ TEST(ThemeLibrary, PickingAThemeShowsWhatItsFolderHolds) {
 
 TEST(ThemeLibrary, AThemeFolderNamedLikeAPseudoEntryShowsThePseudoEntry) {
     FixtureApp app;
+    if (!holdsChineseNames(app.folder.path() / "probe"))
+        GTEST_SKIP() << "this file system cannot hold Chinese file names";
     ASSERT_TRUE(BackupStore(Installation(app.state.photoshopRoot), app.ui).ensure(true));
     makeTheme(app, "[默认]", {"info.ini", "loading_low.png"});
     ThemeLibrary library(app.state);
