@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <random>
@@ -287,6 +288,7 @@ public:
         fs::path root = target.parent_path() / pathFromText(kStagingFolder);
         std::error_code ec;
         fs::create_directories(root, ec);
+        removeLeftovers(root);
         std::random_device random;
         for (int attempt = 0; attempt < 16; ++attempt) {
             fs::path path = root / target.filename();
@@ -316,6 +318,21 @@ public:
 
 private:
     StagingFolder(fs::path root, fs::path path) : m_root(std::move(root)), m_path(std::move(path)) {}
+
+    // What an import killed half-way left behind; an hour is far longer than any import runs.
+    static void removeLeftovers(const fs::path& root) {
+        std::error_code ec;
+        auto now = fs::file_time_type::clock::now();
+        std::vector<fs::path> stale;
+        for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code timeError;
+            auto written = it->last_write_time(timeError);
+            if (!timeError && now - written > std::chrono::hours(1))
+                stale.push_back(it->path());
+        }
+        for (const fs::path& folder : stale)
+            fs::remove_all(folder, ec);
+    }
 
     static void removeIfEmpty(const fs::path& folder) {
         std::error_code ec;

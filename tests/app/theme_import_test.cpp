@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -259,6 +260,19 @@ TEST(ThemeImport, AReimportReplacesSameNamedFilesAndKeepsTheOthers) {
     EXPECT_EQ(files::readFileOrEmpty(old / "info.ini"), bytesOf(kInfo));
     EXPECT_EQ(files::readFileOrEmpty(old / "keep.txt"), bytesOf("kept"));
     EXPECT_TRUE((fs::status(old / "info.ini").permissions() & fs::perms::owner_write) != fs::perms::none);
+}
+
+// An import killed half-way leaves its staging folder; the next import clears it away.
+TEST(ThemeImport, AStagingFolderLeftByAKilledImportGoes) {
+    ImportApp app;
+    fs::path leftover = app.state.themesRoot / ".lumivel-import" / "Old.123";
+    fs::create_directories(leftover);
+    ASSERT_TRUE(files::writeFileAtomic(leftover / "info.ini", bytesOf(kInfo)));
+    fs::last_write_time(leftover, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    app.writePackage("New.zip", zipArchive(theme()));
+
+    EXPECT_EQ(ThemeImport::extractPackage(app.package("New.zip"), app.state.themesRoot / "New"), 1);
+    EXPECT_FALSE(files::exists(app.state.themesRoot / ".lumivel-import"));
 }
 
 TEST(ThemeImport, ACancelledDialogDoesNothing) {
