@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/theme_library.h"
-#include "installation/paths.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 #include "themes/theme.h"

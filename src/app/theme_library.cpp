@@ -2,10 +2,11 @@
 
 #include "app/app_state.h"
 #include "app/theme_import.h"
-#include "iconres/installed_look.h"
+#include "app/installed_look.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui.h"
+#include "themes/theme.h"
 #include "themes/theme_scan.h"
 
 #include <array>
@@ -63,12 +64,13 @@ void ThemeLibrary::onSelectionChanged() {
     std::string entry = selectedEntry();
     View& view = m_state.view;
     view.setBadgesVisible(false);
+    // The installed look tells the user of a refused index itself, and shows what it has.
     if (entry == kCurrentLookEntry) {
-        previewInstalledLook(m_state, LookSource::Current);
+        (void)previewInstalledLook(m_state, LookSource::Current);
         return;
     }
     if (entry == kDefaultLookEntry) {
-        previewInstalledLook(m_state, LookSource::Default);
+        (void)previewInstalledLook(m_state, LookSource::Default);
         return;
     }
     // Nothing is selected before the list is first built: there is no theme to show.

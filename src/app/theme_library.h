@@ -3,7 +3,7 @@
 // face, the theme menu and the folders and page it opens.
 #pragma once
 
-#include "themes/theme.h"
+#include "themes/look_entries.h"
 
 #include <cstddef>
 #include <optional>

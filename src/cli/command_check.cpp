@@ -1,8 +1,8 @@
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 #include "installation/installation.h"
-#include "installation/paths.h"
+#include "platform/paths.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "themes/theme.h"
@@ -47,7 +47,7 @@ bool loadPhotoshopsOwnIndex(AppState& state) {
     if (!state.isLocated())
         return false;
     std::string backupIndex = joinPath(Installation(state.photoshopRoot).resourcesBackupFolder(), {kIndexFileName});
-    return loadIndexFile(state, files::exists(pathFromText(backupIndex)) ? backupIndex : state.indexPath);
+    return loadIndexFile(state, files::exists(pathFromText(backupIndex)) ? backupIndex : state.indexPath).ok();
 }
 
 // "word.txt" as the dictionary takes it: UTF-16LE without a byte-order mark, every line a

@@ -1,9 +1,9 @@
+#include "app/installed_look.h"
 #include "app/theme_library.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "iconres/installed_look.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -90,6 +90,7 @@ std::optional<int> pickTheme(CommandContext& context, ThemeLibrary& library, std
 int runShow(CommandContext& context) {
     const auto& words = context.args.positional;
     ThemeLibrary library(context.state);
+    Result<void> shown;
     if (words.size() == 2 && words.front() == "theme") {
         if (auto stopped = pickTheme(context, library, words[1]))
             return *stopped;
@@ -101,7 +102,7 @@ int runShow(CommandContext& context) {
             return kUsageError;
         if (!requireInstallation(context))
             return kFailed;
-        previewInstalledLook(context.state, *source);
+        shown = previewInstalledLook(context.state, *source);
     }
 
     std::cout << "说明：" << context.view.description << "\n"
@@ -109,7 +110,9 @@ int runShow(CommandContext& context) {
     // The badges show for a theme only, never for the pseudo-entries.
     if (context.view.badgesVisible)
         printThemeDetails(context.view);
-    bool failed = context.ui.failureShown();
+    // A refusal told as an error (an empty index file) fails the command; one the user is
+    // told of only as information, or not at all, leaves the preview of the index as it was.
+    bool failed = !shown.ok() && shown.error().errorIcon && !shown.error().message.empty();
     failed = !writeShownImages(context) || failed;
     return failed ? kFailed : kSucceeded;
 }

@@ -1,8 +1,8 @@
 #include "installation/backup_store.h"
 
-#include "iconres/icon_resource_index.h"
-#include "installation/paths.h"
+#include "installation/installation.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -94,7 +94,8 @@ bool BackupStore::ensure(bool withXStores) {
     return true;
 }
 
-void BackupStore::recreate() {
+bool BackupStore::recreate() {
+    bool everyStep = true;
     for (BackupFolder folder : kFolders) {
         auto backupFolder = pathFromText(backupFolderOf(folder));
         if (files::exists(backupFolder)) {
@@ -104,13 +105,16 @@ void BackupStore::recreate() {
             if (files::exists(backupFolder))
                 (void)files::removeTree(backupFolder);
         }
-        if (!files::createFolder(backupFolder).ok())
+        if (!files::createFolder(backupFolder).ok()) {
             reportCopyFailure(backupFolderOf(folder));
+            everyStep = false;
+        }
         // Every file of the folder, whatever the layout: a missing one is reported.
         for (const BackedUpFile& file : kBackedUpFiles)
-            if (file.folder == folder)
-                (void)copyToBackup(folder, file.name);
+            if (file.folder == folder && !copyToBackup(folder, file.name))
+                everyStep = false;
     }
+    return everyStep;
 }
 
 bool BackupStore::restoreFile(BackupFolder folder, std::string_view fileName) {

@@ -4,7 +4,6 @@
 
 #include "platform/ui.h"
 
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,23 +23,14 @@ public:
     void setThemeEntries(const std::vector<std::string>& entries) override {
         themeEntries = entries;
         selectedThemePosition.reset();
-        themeEntry.clear();
     }
-    void setSelectedThemeEntry(std::size_t position) override {
-        selectedThemePosition = position;
-        themeEntry = position < themeEntries.size() ? themeEntries[position] : std::string();
-    }
+    void setSelectedThemeEntry(std::size_t position) override { selectedThemePosition = position; }
     void setSelectorFaceText(std::string_view text) override { selectorFaceText = text; }
     void setSelectorUnfolded(bool unfolded) override { selectorUnfolded = unfolded; }
     void setBadgesVisible(bool visible) override { badgesVisible = visible; }
     void setBadges(ThemeBadges lit) override { badges = lit; }
     void setLink(ThemeLink link, std::string_view caption, std::string_view address) override {
         (link == ThemeLink::Author ? authorLink : referenceLink) = {std::string(caption), std::string(address)};
-    }
-    std::string selectedThemeEntry() const override { return themeEntry; }
-    std::string customImageText(std::size_t slotIndex) const override {
-        auto it = customImages.find(slotIndex);
-        return it == customImages.end() ? std::string() : it->second;
     }
 
     std::string pathText;
@@ -66,9 +56,6 @@ public:
     ThemeBadges badges;
     Link authorLink, referenceLink;
 
-    /// What the theme selector and the custom image slots hold.
-    std::string themeEntry;
-    std::map<std::size_t, std::string> customImages;
 };
 
 } // namespace lumivel

@@ -80,6 +80,9 @@ enum class ThemeLink {
     Reference, ///< "超级链接框1", beside "引用："
 };
 
+/// Shows an error's message with its caption and icon; an error without a message shows nothing.
+void reportError(Ui& ui, const Error& error);
+
 /// What the main window and the splash preview show.
 class View {
 public:
@@ -117,11 +120,11 @@ public:
     virtual void setBadges(ThemeBadges badges) = 0;
     /// A link's caption and the address a click opens; an empty address opens nothing.
     virtual void setLink(ThemeLink link, std::string_view caption, std::string_view address) = 0;
-
-    /// The text of the theme selector's current entry ("组合框1"); empty when none is selected.
-    virtual std::string selectedThemeEntry() const = 0;
-    /// The text of a custom image slot's edit box, by the slot's place in the slot table.
-    virtual std::string customImageText(std::size_t slotIndex) const = 0;
 };
+
+inline void reportError(Ui& ui, const Error& error) {
+    if (!error.message.empty())
+        ui.showMessage(error.message, error.caption, error.errorIcon ? MessageIcon::Error : MessageIcon::None);
+}
 
 } // namespace lumivel

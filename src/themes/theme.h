@@ -2,7 +2,7 @@
 // six PNG images and an optional startup text "word.txt".
 #pragma once
 
-#include "apply/image_slot.h"
+#include "slots/image_slot.h"
 
 #include <filesystem>
 #include <string>
@@ -17,12 +17,6 @@ inline constexpr std::string_view kThemeInfoSection = "Lumivel_theme";
 inline constexpr std::string_view kThemeSplashFile = slotInfo(ImageSlot::SplashLow).themeFile;
 /// The theme's own startup text, dictionary lines in UTF-16LE.
 inline constexpr std::string_view kThemeTextFile = "word.txt";
-
-/// The theme selector's two pseudo-entries, listed before the themes: the look Photoshop has
-/// now, and its own look as the backup keeps it. A theme folder of the same name is listed
-/// too, but picking it means the pseudo-entry.
-inline constexpr std::string_view kCurrentLookEntry = "[当前]";
-inline constexpr std::string_view kDefaultLookEntry = "[默认]";
 
 /// What a theme folder says about itself, read from disk each time it is asked for.
 struct Theme {

@@ -4,6 +4,7 @@
 #include "app/theme_library.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "themes/theme.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 #include "support/zip_builder.h"

@@ -5,6 +5,7 @@
 #include "installation/backup_store.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "themes/theme.h"
 
 #include <gtest/gtest.h>
 
