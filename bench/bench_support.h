@@ -3,6 +3,7 @@
 // whether each meets its bound.
 #pragma once
 
+#include "platform/text.h"
 #include "platform/ui.h"
 
 #include <benchmark/benchmark.h>
@@ -26,6 +27,14 @@ public:
     std::string chooseFile(std::string_view filter, std::string_view initialFolder, std::string_view title) override;
     void beginWaitCursor() override {}
     void endWaitCursor() override {}
+    std::optional<std::size_t> chooseMenuItem(std::string_view, std::span<const std::string_view>) override {
+        return std::nullopt;
+    }
+    void exploreFolder(const std::filesystem::path&) override {}
+    void openAddress(std::string_view) override {}
+    Result<void> copyFolder(const std::filesystem::path& folder, const std::filesystem::path&) override {
+        return Error{"无法复制文件夹：" + textFromPath(folder)};
+    }
 
     std::vector<std::string> messages;
 };

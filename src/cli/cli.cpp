@@ -19,10 +19,15 @@ constexpr std::array kCommands = {
     Command{"entries", "", "列出图标索引的布局和每个条目（位置、名称、1x 偏移、1x 长度、2x 偏移、2x 长度）", runEntries},
     Command{"extract", "NAME --density low|high -o FILE", "把一个条目的图片写到文件", runExtract},
     Command{"backup", "", "重新备份 Photoshop 的文件（旧备份保留为 lumivel_BAK_old）", runBackup},
-    Command{"show", "current|default [--out DIR]", "显示当前或默认的启动画面；--out 写出 splash.png、dark.png、light.png 和预览窗口的画面 preview.png", runShow},
+    Command{"show", "current|default|theme NAME [--out DIR]",
+            "显示当前或默认的启动画面，或选中一个主题时显示的内容；--out 写出 splash.png、dark.png、light.png 和预览窗口的画面 preview.png", runShow},
     Command{"apply", "--theme NAME | --current | --default | --images SLOT=PATH ... [--hide-text | --show-text]",
             "应用主题、[当前]、[默认] 或自定义图片（SLOT：splash-low splash-high dark-low dark-high light-low light-high）",
             runApply},
+    Command{"themes", "", "列出主题选择框的条目：[当前]、[默认]，然后是每个主题", runThemes},
+    Command{"import", "PATH...", "导入主题包（.zip）或主题文件夹，和拖放到主窗口上一样", runImport},
+    Command{"check", "NAME", "检查主题的每个文件：PNG 能否解码及其尺寸（旁边是 Photoshop 自己的图片尺寸），word.txt 是否为词典行",
+            runCheck},
 };
 
 constexpr std::array<std::string_view, 3> kValueOptions = {"--photoshop", "--settings", "--themes"};

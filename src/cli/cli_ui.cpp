@@ -1,5 +1,8 @@
 #include "cli/cli_ui.h"
 
+#include "platform/folder_copy.h"
+#include "platform/text.h"
+
 namespace lumivel::cli {
 
 void CliUi::showMessage(std::string_view text, std::string_view caption, MessageIcon) {
@@ -20,5 +23,18 @@ std::string CliUi::chooseFile(std::string_view, std::string_view, std::string_vi
     return answer;
 }
 
+void CliUi::exploreFolder(const std::filesystem::path& folder) {
+    m_out << "打开文件夹：" << textFromPath(folder) << "\n";
+    m_out.flush();
+}
+
+void CliUi::openAddress(std::string_view address) {
+    m_out << "打开网址：" << address << "\n";
+    m_out.flush();
+}
+
+Result<void> CliUi::copyFolder(const std::filesystem::path& folder, const std::filesystem::path& destination) {
+    return files::copyFolderInto(folder, destination);
+}
 
 } // namespace lumivel::cli

@@ -1,6 +1,7 @@
 // The command line's Ui and View: messages are printed as "caption: text", the file
-// chooser never opens (it answers "失败"), and the preview keeps what it was given so
-// commands can write it out.
+// chooser never opens (it answers "失败"), no menu pops up, the shell's explore and open
+// are printed instead of done, a folder is copied plainly, and the preview keeps what it
+// was given so commands can write it out.
 #pragma once
 
 #include "platform/stored_view.h"
@@ -20,6 +21,12 @@ public:
     std::string chooseFile(std::string_view filter, std::string_view initialFolder, std::string_view title) override;
     void beginWaitCursor() override {}
     void endWaitCursor() override {}
+    std::optional<std::size_t> chooseMenuItem(std::string_view, std::span<const std::string_view>) override {
+        return std::nullopt;
+    }
+    void exploreFolder(const std::filesystem::path& folder) override;
+    void openAddress(std::string_view address) override;
+    Result<void> copyFolder(const std::filesystem::path& folder, const std::filesystem::path& destination) override;
 
     /// Answers the file chooser gives, in order, before it falls back to "失败".
     std::deque<std::string> fileAnswers;

@@ -22,6 +22,9 @@ int runExtract(CommandContext& context);
 int runBackup(CommandContext& context);
 int runShow(CommandContext& context);
 int runApply(CommandContext& context);
+int runThemes(CommandContext& context);
+int runImport(CommandContext& context);
+int runCheck(CommandContext& context);
 
 /// True when a Photoshop location is known; otherwise says so on the error stream.
 bool requireInstallation(CommandContext& context);

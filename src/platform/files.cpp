@@ -278,4 +278,10 @@ Result<void> renamePath(const fs::path& from, const fs::path& to) {
     return {};
 }
 
+Result<void> moveFileOver(const fs::path& from, const fs::path& to) {
+    if (injectedFault())
+        return writeError(to);
+    return detail::replaceWithTemporary(from, to);
+}
+
 } // namespace lumivel::files

@@ -61,6 +61,10 @@ Result<void> removeTree(const fs::path& path);
 /// Renames a file or folder; fails, changing nothing, when `to` exists.
 Result<void> renamePath(const fs::path& from, const fs::path& to);
 
+/// Moves the file `from` over `to` in one step, replacing `to` when it exists. Both must lie
+/// on the same volume.
+Result<void> moveFileOver(const fs::path& from, const fs::path& to);
+
 /// True when the file system finds an entry of that name, file or folder.
 bool exists(const fs::path& path);
 

@@ -4,7 +4,9 @@
 
 #include "platform/ui.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace lumivel {
 
@@ -18,6 +20,18 @@ public:
     void showSplash(ByteView png) override { splash.assign(png.begin(), png.end()); }
     void showTextLayer(bool textHidden) override { textLayerHidden = textHidden; }
     void refreshPreview() override { ++refreshes; }
+    void setThemeEntries(const std::vector<std::string>& entries) override {
+        themeEntries = entries;
+        selectedThemePosition.reset();
+    }
+    void setSelectedThemeEntry(std::size_t position) override { selectedThemePosition = position; }
+    void setSelectorFaceText(std::string_view text) override { selectorFaceText = text; }
+    void setSelectorUnfolded(bool unfolded) override { selectorUnfolded = unfolded; }
+    void setBadgesVisible(bool visible) override { badgesVisible = visible; }
+    void setBadges(ThemeBadges lit) override { badges = lit; }
+    void setLink(ThemeLink link, std::string_view caption, std::string_view address) override {
+        (link == ThemeLink::Author ? authorLink : referenceLink) = {std::string(caption), std::string(address)};
+    }
 
     std::string pathText;
     std::string description;
@@ -25,6 +39,23 @@ public:
     bool textHiddenSwitch = false;
     bool textLayerHidden = false;
     int refreshes = 0;
+
+    /// A link as shown: its caption and its address.
+    struct Link {
+        std::string caption;
+        std::string address;
+        bool operator==(const Link&) const = default;
+    };
+
+    /// The theme selector, its face and what a theme shows below it.
+    std::vector<std::string> themeEntries;
+    std::optional<std::size_t> selectedThemePosition;
+    std::string selectorFaceText;
+    bool selectorUnfolded = false;
+    bool badgesVisible = false;
+    ThemeBadges badges;
+    Link authorLink, referenceLink;
+
 };
 
 } // namespace lumivel

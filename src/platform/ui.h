@@ -7,8 +7,12 @@
 #include "platform/result.h"
 
 #include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumivel {
 
@@ -34,6 +38,19 @@ public:
 
     virtual void beginWaitCursor() = 0;
     virtual void endWaitCursor() = 0;
+
+    /// Pops up the menu `menuName` at the mouse position. An empty item is a separator.
+    /// Gives the position of the chosen item, or nothing when the menu was dismissed.
+    virtual std::optional<std::size_t> chooseMenuItem(std::string_view menuName, std::span<const std::string_view> items) = 0;
+
+    /// Asks the shell to explore a folder in a normal window; any error is the shell's to show.
+    virtual void exploreFolder(const std::filesystem::path& folder) = 0;
+    /// Asks the shell to open a web address in a normal window.
+    virtual void openAddress(std::string_view address) = 0;
+    /// Copies `folder` with everything in it into `destination`, where it keeps its name, with
+    /// the shell's own copy: its progress window and its questions (before merging into a
+    /// folder of the same name, for instance). Fails when the copy failed or the user cancelled.
+    virtual Result<void> copyFolder(const std::filesystem::path& folder, const std::filesystem::path& destination) = 0;
 };
 
 /// Shows the wait cursor for as long as it lives, whichever way the scope is left.
@@ -46,6 +63,21 @@ public:
 
 private:
     Ui& m_ui;
+};
+
+/// Which of the three badges under a theme's description are bright: the theme has a 1x
+/// splash ("图形按钮_1X"), a 2x splash ("图形按钮_2X"), a startup text of its own ("图形按钮_T").
+struct ThemeBadges {
+    bool has1x = false;
+    bool has2x = false;
+    bool hasText = false;
+    bool operator==(const ThemeBadges&) const = default;
+};
+
+/// The two links under a theme's description.
+enum class ThemeLink {
+    Author,    ///< "超级链接框2", beside "作者："
+    Reference, ///< "超级链接框1", beside "引用："
 };
 
 /// Shows an error's message with its caption and icon; an error without a message shows nothing.
@@ -72,6 +104,22 @@ public:
     virtual void showTextLayer(bool textHidden) = 0;
     /// Composes the preview anew and puts it on the screen.
     virtual void refreshPreview() = 0;
+
+    /// The theme selector "组合框1": its entries, replacing all it held.
+    virtual void setThemeEntries(const std::vector<std::string>& entries) = 0;
+    /// Selects the entry at `position` of the selector without running its selection handler.
+    virtual void setSelectedThemeEntry(std::size_t position) = 0;
+    /// The text of the selector's own face, the label "伪组合框文字" on "图片框1".
+    virtual void setSelectorFaceText(std::string_view text) = 0;
+    /// Unfolded: the real list "组合框1" shown with its drop-down list open and the face hidden.
+    /// Folded: the face shown and the real list hidden.
+    virtual void setSelectorUnfolded(bool unfolded) = 0;
+    /// Shows or hides the three badges together.
+    virtual void setBadgesVisible(bool visible) = 0;
+    /// Bright or dimmed faces of the three badges; they never react to clicks.
+    virtual void setBadges(ThemeBadges badges) = 0;
+    /// A link's caption and the address a click opens; an empty address opens nothing.
+    virtual void setLink(ThemeLink link, std::string_view caption, std::string_view address) = 0;
 };
 
 inline void reportError(Ui& ui, const Error& error) {

@@ -13,6 +13,8 @@ namespace lumivel {
 /// The description file of a theme folder, and the section its keys are in.
 inline constexpr std::string_view kThemeInfoFile = "info.ini";
 inline constexpr std::string_view kThemeInfoSection = "Lumivel_theme";
+/// The 1x splash image: with the description file, what makes a folder a theme.
+inline constexpr std::string_view kThemeSplashFile = slotInfo(ImageSlot::SplashLow).themeFile;
 /// The theme's own startup text, dictionary lines in UTF-16LE.
 inline constexpr std::string_view kThemeTextFile = "word.txt";
 

@@ -1,8 +1,13 @@
 #include "ui/win32_ui.h"
 
+#include "platform/text.h"
 #include "ui/file_dialog.h"
 #include "ui/main_window.h"
 #include "ui/wide_text.h"
+
+#include <shellapi.h>
+
+#include <memory>
 
 namespace lumivel {
 
@@ -25,6 +30,60 @@ void Win32Ui::beginWaitCursor() {
 void Win32Ui::endWaitCursor() {
     if (m_waitDepth > 0 && --m_waitDepth == 0)
         SetCursor(m_cursorBefore ? m_cursorBefore : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+std::optional<std::size_t> Win32Ui::chooseMenuItem(std::string_view, std::span<const std::string_view> items) {
+    struct MenuDestroyer {
+        void operator()(HMENU menu) const { DestroyMenu(menu); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer> menu(CreatePopupMenu());
+    if (!menu)
+        return std::nullopt;
+    // Command identifiers are the item's position + 1: TrackPopupMenu answers 0 for none.
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].empty()) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        std::wstring text = wideFromText(items[i]);
+        AppendMenuW(menu.get(), MF_STRING, i + 1, text.c_str());
+    }
+    POINT at{};
+    GetCursorPos(&at);
+    // The owner must be in the foreground, or the menu does not close on a click elsewhere.
+    if (m_owner)
+        SetForegroundWindow(m_owner);
+    UINT chosen = TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
+                                 0, m_owner, nullptr);
+    if (chosen == 0 || chosen > items.size())
+        return std::nullopt;
+    return chosen - 1;
+}
+
+void Win32Ui::exploreFolder(const std::filesystem::path& folder) {
+    ShellExecuteW(m_owner, L"explore", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32Ui::openAddress(std::string_view address) {
+    std::wstring wide = wideFromText(address);
+    ShellExecuteW(m_owner, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+Result<void> Win32Ui::copyFolder(const std::filesystem::path& folder, const std::filesystem::path& destination) {
+    // Both lists end in two zero characters.
+    std::wstring from = folder.wstring();
+    from.append(2, L'\0');
+    std::wstring to = destination.wstring();
+    to.append(2, L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.hwnd = m_owner;
+    operation.wFunc = FO_COPY;
+    operation.pFrom = from.c_str();
+    operation.pTo = to.c_str();
+    int result = SHFileOperationW(&operation);
+    if (result != 0 || operation.fAnyOperationsAborted)
+        return Error{"无法复制文件夹：" + textFromPath(folder)};
+    return {};
 }
 
 void Win32View::setPathText(std::string_view text) {

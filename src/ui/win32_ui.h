@@ -22,6 +22,13 @@ public:
     std::string chooseFile(std::string_view filter, std::string_view initialFolder, std::string_view title) override;
     void beginWaitCursor() override;
     void endWaitCursor() override;
+    /// A pop-up menu at the mouse position, owned by the owner window.
+    std::optional<std::size_t> chooseMenuItem(std::string_view menuName, std::span<const std::string_view> items) override;
+    /// ShellExecuteW with the "explore" verb and with "open".
+    void exploreFolder(const std::filesystem::path& folder) override;
+    void openAddress(std::string_view address) override;
+    /// SHFileOperationW (FO_COPY, no option flags): the shell's progress window and questions.
+    Result<void> copyFolder(const std::filesystem::path& folder, const std::filesystem::path& destination) override;
 
     /// Whether an operation runs under the wait cursor; the window keeps showing it then.
     bool waiting() const { return m_waitDepth > 0; }
@@ -33,8 +40,9 @@ private:
 };
 
 /// Shows what the core gives in the main window (the path box, the two icons, the
-/// hide-text switch) and in the splash preview. The description, the badges, the theme
-/// selector and the custom page have no controls yet: their values are only kept.
+/// hide-text switch) and in the splash preview. The description, the theme selector
+/// (entries, selection, face, badges, links) and the custom page have no controls yet:
+/// their values are only kept.
 class Win32View : public StoredView {
 public:
     /// The window whose controls show what the core gives; before it is attached the

@@ -66,6 +66,42 @@ TEST(Theme, ReadsTheDescriptionAndWhatTheFolderHolds) {
     }
 }
 
+// One description read in each encoding Windows tools save in, with the keys in any case.
+TEST(Theme, TheDescriptionFileInEveryEncoding) {
+    const std::string text = "[lumivel_THEME]\r\nINFO = 星空\r\nBy=小明\r\n";
+    struct Case {
+        const char* label;
+        Bytes bytes;
+    };
+    Bytes utf8Bom = bytesOf("\xEF\xBB\xBF" + text);
+    const Case cases[] = {
+        {"GBK", bytesOf("[lumivel_THEME]\r\nINFO = \xD0\xC7\xBF\xD5\r\nBy=\xD0\xA1\xC3\xF7\r\n")},
+        {"UTF-8", bytesOf(text)},
+        {"UTF-8 with BOM", utf8Bom},
+        {"UTF-16LE", encodeUtf16LEWithBom(text)},
+    };
+    for (const Case& c : cases) {
+        TempFolder root;
+        put(root.path() / "T" / "info.ini", std::string(c.bytes.begin(), c.bytes.end()));
+        Theme theme = Theme::read(root.path(), "T");
+        EXPECT_EQ(theme.info, "星空") << c.label;
+        EXPECT_EQ(theme.author, "小明") << c.label;
+        EXPECT_EQ(theme.authorUrl, "") << c.label;
+    }
+}
+
+TEST(Theme, OnlyTheExactWordNoHidesTheText) {
+    const std::pair<const char*, bool> cases[] = {
+        {"loadtext=no", true}, {"LOADTEXT = no ", true}, {"loadtext=No", false},
+        {"loadtext=yes", false}, {"loadtext=", false}, {"", false},
+    };
+    for (const auto& [line, hides] : cases) {
+        TempFolder root;
+        put(root.path() / "T" / "info.ini", std::string("[Lumivel_theme]\r\n") + line + "\r\n");
+        EXPECT_EQ(Theme::read(root.path(), "T").hidesText, hides) << line;
+    }
+}
+
 TEST(Theme, AFolderNameStaysBelowTheThemesRoot) {
     TempFolder root;
     fs::path folder = themeFolder(root.path(), textFromPath(root.path() / "elsewhere"));
