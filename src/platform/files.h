@@ -4,6 +4,10 @@
 // Every write goes to a temporary file in the target's folder and then replaces the
 // target in one step; the temporary file is removed on every failure path. Appends
 // extend a file in place and cut it back to its old length when they fail.
+//
+// A process that is killed, or a machine that loses power, mid-write leaves its temporary
+// file behind. Every writing operation first removes such leftovers from the folder it
+// writes into (see removeStaleTemporaries).
 #pragma once
 
 #include "platform/bytes.h"
@@ -60,6 +64,17 @@ Result<void> removeTree(const fs::path& path);
 
 /// Renames a file or folder; fails, changing nothing, when `to` exists.
 Result<void> renamePath(const fs::path& from, const fs::path& to);
+
+/// A text no other process, and no other call of this one, gives: the process id, a
+/// counter and random digits, as "4711-3-9f2c01ab". Makes names of temporary entries unique.
+std::string uniqueNameTag();
+
+/// Removes this program's stale temporary files from `folder`: the files named
+/// "~NAME.TAG.lumivel-tmp" whose TAG names a process that no longer runs (or this one, which
+/// writes one file at a time), whose TAG is a bare number (earlier versions), or that nobody
+/// has written to for an hour. A temporary file of a process that runs is left alone. Other
+/// entries are never touched; failures are ignored. Not counted by the test hook.
+void removeStaleTemporaries(const fs::path& folder);
 
 /// True when the file system finds an entry of that name, file or folder.
 bool exists(const fs::path& path);
