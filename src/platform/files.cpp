@@ -30,7 +30,25 @@ FaultHook& faultHook() {
     return hook;
 }
 
+// The kill hook, like the fault hook, is set only by tests (lumivel-cli's test variable).
+struct KillHook {
+    int killAt = 0;
+    int count = 0;
+};
+
+KillHook& killHook() {
+    static KillHook hook;
+    return hook;
+}
+
+void killPoint() {
+    KillHook& hook = killHook();
+    if (++hook.count == hook.killAt)
+        detail::endProcessAbruptly();
+}
+
 bool injectedFault() {
+    killPoint();
     FaultHook& hook = faultHook();
     ++hook.count;
     return hook.failAt != 0 && hook.count == hook.failAt;
@@ -71,6 +89,7 @@ public:
     const fs::path& path() const { return m_path; }
 
     Result<void> commitOver(const fs::path& target) {
+        killPoint();
         if (!detail::flushToDisk(m_path))
             return writeError(target);
         LUMIVEL_TRY(detail::replaceWithTemporary(m_path, target));
@@ -89,6 +108,21 @@ bool writeAll(const fs::path& path, std::initializer_list<ByteView> parts, std::
         return false;
     for (ByteView bytes : parts)
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+// The first half of the bytes is on its way to the disk before the second follows, so
+// that a kill point between them finds a half-appended image, as a crash mid-write would.
+bool appendInTwoHalves(const fs::path& path, ByteView bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    if (!out)
+        return false;
+    std::size_t half = bytes.size() / 2;
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(half));
+    out.flush();
+    killPoint();
+    out.write(reinterpret_cast<const char*>(bytes.data() + half), static_cast<std::streamsize>(bytes.size() - half));
     out.flush();
     return static_cast<bool>(out);
 }
@@ -175,6 +209,10 @@ void failOperationForTesting(int n) {
 }
 
 int operationCountForTesting() { return faultHook().count; }
+
+void killAtPointForTesting(int n) { killHook() = KillHook{n, 0}; }
+
+int killPointCountForTesting() { return killHook().count; }
 
 bool exists(const fs::path& path) {
     std::error_code ec;
@@ -299,7 +337,7 @@ Result<void> appendToFile(const fs::path& path, ByteView bytes) {
     auto oldSize = fs::file_size(path, ec);
     if (ec)
         return files::exists(path) ? readError(path) : missingError(path);
-    if (writeAll(path, {bytes}, std::ios::app) && detail::flushToDisk(path))
+    if (appendInTwoHalves(path, bytes) && detail::flushToDisk(path))
         return {};
     // Cut the store back so that nothing half-appended stays behind.
     fs::resize_file(path, oldSize, ec);

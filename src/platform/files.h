@@ -90,4 +90,13 @@ void failOperationForTesting(int n);
 /// Test hook: how many file operations have run since the last `failOperationForTesting`.
 int operationCountForTesting();
 
+/// Test hook: ends the process at once, as a kill would, when it reaches its Nth kill point
+/// from now on (1 = the next one); 0 only counts them. The kill points are the start of every
+/// operation the fault hook counts, the moment an atomic write's temporary file is complete
+/// but not yet in place, and the middle of an append.
+void killAtPointForTesting(int n);
+
+/// Test hook: how many kill points have been passed since the last `killAtPointForTesting`.
+int killPointCountForTesting();
+
 } // namespace lumivel::files

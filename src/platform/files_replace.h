@@ -21,4 +21,7 @@ unsigned long currentProcessId();
 /// Whether a process with this id runs on this machine now.
 bool processIsRunning(unsigned long processId);
 
+/// Ends this process at once, without any clean-up, as a kill from outside would.
+[[noreturn]] void endProcessAbruptly();
+
 } // namespace lumivel::files::detail

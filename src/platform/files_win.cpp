@@ -37,4 +37,9 @@ bool processIsRunning(unsigned long processId) {
     return running;
 }
 
+void endProcessAbruptly() {
+    TerminateProcess(GetCurrentProcess(), 137);
+    ExitProcess(137);
+}
+
 } // namespace lumivel::files::detail
