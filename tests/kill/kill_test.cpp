@@ -134,7 +134,7 @@ private:
     }
 
     void killAndRecover(std::size_t j, const RunOptions& kill, const std::string& where, Tally& tally, bool byTime) {
-        copyTree(stateFolder(j), m_run.root);
+        copyTree(stateFolder(j), m_run.root, true);
         RunResult killed = apply(j, kill);
         bool wasKilled = !killed.exited && killed.status == SIGKILL;
         if (byTime) {

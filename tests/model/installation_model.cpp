@@ -364,9 +364,18 @@ std::vector<std::string> compareTrees(const fs::path& expected, const fs::path& 
     return problems;
 }
 
-void copyTree(const fs::path& from, const fs::path& to) {
+void copyTree(const fs::path& from, const fs::path& to, bool linkBackupCopies) {
     fs::remove_all(to);
-    fs::copy(from, to, fs::copy_options::recursive);
+    fs::create_directories(to);
+    for (const auto& entry : fs::recursive_directory_iterator(from)) {
+        fs::path target = to / fs::relative(entry.path(), from);
+        if (entry.is_directory())
+            fs::create_directory(target);
+        else if (linkBackupCopies && entry.path().parent_path().filename() == "lumivel_BAK")
+            fs::create_hard_link(entry.path(), target);
+        else
+            fs::copy_file(entry.path(), target);
+    }
 }
 
 RunResult runProgram(const fs::path& program, const std::vector<std::string>& args, const RunOptions& options) {

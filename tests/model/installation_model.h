@@ -119,8 +119,10 @@ std::vector<fs::path> leftovers(const fs::path& root);
 /// The problems of comparing two trees file by file (names, kinds and bytes).
 std::vector<std::string> compareTrees(const fs::path& expected, const fs::path& actual);
 
-/// Copies a tree, replacing `to`.
-void copyTree(const fs::path& from, const fs::path& to);
+/// Copies a tree, replacing `to`. With `linkBackupCopies` the files inside "lumivel_BAK"
+/// folders are hard links instead of copies: quicker, and safe as long as nothing writes a
+/// backup copy in place, which checkInvariants (against copies held in memory) would catch.
+void copyTree(const fs::path& from, const fs::path& to, bool linkBackupCopies = false);
 
 // ---- Running lumivel-cli ------------------------------------------------------------
 
