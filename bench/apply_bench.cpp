@@ -13,9 +13,9 @@
 // leaves the writing to the disk for later. The ratios to a copy followed by a sync, which
 // pays that writing too, are printed beside them for comparison.
 #include "app/app_state.h"
+#include "app/live_index.h"
 #include "apply/apply_look.h"
 #include "bench_support.h"
-#include "iconres/entry_image.h"
 #include "installation/installation.h"
 #include "platform/files.h"
 #include "platform/stored_view.h"
@@ -131,9 +131,8 @@ struct BenchInstallation {
     // nothing but its completion.
     bool apply(const std::string& entry, bool textHidden) {
         ui.messages.clear();
-        view.themeEntry = entry;
         state->textHidden = textHidden;
-        (void)applyLook(*state, false);
+        (void)applyLook(*state, requestForEntry(state->themesRoot, entry, textHidden));
         bool ok = ui.messages.size() == 1 && ui.messages.front() == "修改完成";
         ui.messages.clear();
         return ok;

@@ -5,8 +5,8 @@
 // ran ("peak_MB"), so that memory that grows with the store shows. The run ends with the
 // ratios of the pairs.
 #include "app/app_state.h"
+#include "app/live_index.h"
 #include "bench_support.h"
-#include "iconres/entry_image.h"
 #include "platform/files.h"
 #include "platform/stored_view.h"
 #include "platform/text.h"
@@ -60,7 +60,7 @@ struct BenchInstallation {
         sample = sample::createSampleInstallation(root, options);
         state = std::make_unique<AppState>(ui, view, root);
         state->setPhotoshopRoot(textFromPath(root));
-        bool loaded = loadLiveIndex(*state);
+        bool loaded = loadLiveIndex(*state).ok();
         abortOnMessage(ui);
         if (!loaded)
             std::abort();

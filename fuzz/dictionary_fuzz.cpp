@@ -58,19 +58,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LocaleDictionary dictionary(Installation(textFromPath(folders.root) + "/"), ui);
     switch (choice & 3) {
     case 0: {
-        dictionary.restoreDefault();
+        (void)dictionary.restoreDefault();
         LUMIVEL_FUZZ_CHECK(files::readFileOrEmpty(folders.dictionary) == backup);
         break;
     }
     case 1: {
-        dictionary.writeCustomText("");
+        (void)dictionary.writeCustomText("");
         Bytes written = files::readFileOrEmpty(folders.dictionary);
         LUMIVEL_FUZZ_CHECK(written == joined(backup, hiddenTextBlock(rotatingNameKeys(backup))));
         LUMIVEL_FUZZ_CHECK(dictionary.hasCustomBlock());
         break;
     }
     case 2: {
-        dictionary.writeCustomText(textFromPath(folders.themeText));
+        (void)dictionary.writeCustomText(textFromPath(folders.themeText));
         Bytes written = files::readFileOrEmpty(folders.dictionary);
         LUMIVEL_FUZZ_CHECK(beginsWith(written, backup));
         LUMIVEL_FUZZ_CHECK(written == joined(backup, themeTextBlock(live)));

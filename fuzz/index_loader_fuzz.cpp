@@ -17,28 +17,32 @@
 using namespace lumivel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The program's index as the window holds it: a refusal leaves it as it was.
     fuzz::SilentUi ui;
-    IconResourceIndex index;
-    bool taken = index.load(ByteView(data, size), ui);
+    IconResourceIndex held;
+    bool taken = held.load(ByteView(data, size), ui).ok();
     LUMIVEL_FUZZ_CHECK(ui.cursorDepth == 0);
-    if (!taken) {
-        LUMIVEL_FUZZ_CHECK(index.entries().empty());
+    LUMIVEL_FUZZ_CHECK(taken || held.entries().empty());
+
+    auto loaded = IconResourceIndex::fromBytes(ByteView(data, size));
+    LUMIVEL_FUZZ_CHECK(loaded.ok() == taken);
+    if (!loaded.ok())
         return 0;
-    }
+    const IconResourceIndex& index = loaded.value();
     std::size_t header = headerLengthOf(index.layout()), record = recordLengthOf(index.layout());
     LUMIVEL_FUZZ_CHECK(index.entries().size() == (size > header ? (size - header) / record : 0));
 
     Bytes written = index.serialize();
     LUMIVEL_FUZZ_CHECK(written.size() == header + index.entries().size() * record);
-    IconResourceIndex again;
-    bool takenAgain = again.load(written, ui);
-    if (!takenAgain || again.layout() != index.layout()) {
+    auto readBack = IconResourceIndex::fromBytes(written);
+    if (!readBack.ok() || readBack.value().layout() != index.layout()) {
         // Read back as four-store: taken with other records, or refused for its length.
         Bytes fourStoreHeader = indexHeader(IndexLayout::FourStore);
         LUMIVEL_FUZZ_CHECK(index.layout() == IndexLayout::TwoStore && written.size() >= fourStoreHeader.size() &&
                            std::equal(fourStoreHeader.begin(), fourStoreHeader.end(), written.begin()));
         return 0;
     }
+    const IconResourceIndex& again = readBack.value();
     LUMIVEL_FUZZ_CHECK(again.entries().size() == index.entries().size());
     for (std::size_t i = 0; i < index.entries().size(); ++i) {
         const IconResourceEntry& entry = index.entries()[i];

@@ -1,7 +1,7 @@
 #include "app/app_state.h"
 
 #include "installation/installation.h"
-#include "installation/paths.h"
+#include "platform/paths.h"
 
 namespace lumivel {
 

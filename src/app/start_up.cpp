@@ -1,9 +1,9 @@
 #include "app/start_up.h"
 
 #include "app/app_state.h"
+#include "app/locator.h"
 #include "app/settings.h"
-#include "installation/locator.h"
-#include "installation/paths.h"
+#include "platform/paths.h"
 
 namespace lumivel {
 

@@ -1,16 +1,15 @@
 #include "apply/apply_look.h"
 
 #include "app/app_state.h"
+#include "app/live_index.h"
+#include "app/locator.h"
 #include "apply/resource_restore.h"
-#include "iconres/entry_image.h"
 #include "installation/backup_store.h"
 #include "installation/installation.h"
-#include "installation/locator.h"
 #include "locale/locale_dictionary.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui.h"
-#include "themes/theme.h"
 
 #include <string>
 
@@ -23,9 +22,6 @@ constexpr std::string_view kErrorCaption = "错误";
 bool indexExists(const AppState& state) {
     return state.isLocated() && files::exists(pathFromText(state.indexPath));
 }
-
-// A slot takes a file: a folder of that name is no image.
-bool isExistingFile(const std::filesystem::path& path) { return files::exists(path) && !files::isDirectory(path); }
 
 bool withXStores(const AppState& state) { return state.index.layout() == IndexLayout::FourStore; }
 
@@ -41,66 +37,34 @@ void reportBackupMissing(AppState& state) {
 void resetEverything(AppState& state, ApplyOutcome& outcome) {
     Installation installation(state.photoshopRoot);
     outcome.imagesReset = restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::GoOn);
+    outcome.stepFailed = !outcome.imagesReset;
     BackupStore backup(installation, state.ui);
-    if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName))
+    if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName)) {
         outcome.text = TextChange::RestoredDefault;
-    else
-        state.ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
-                             kErrorCaption, MessageIcon::Error);
+        return;
+    }
+    outcome.stepFailed = true;
+    state.ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName),
+                         kErrorCaption, MessageIcon::Error);
 }
 
 // Hidden text: a theme's own text when it has one, else the hidden-text block. Shown text:
 // Photoshop's own, also for a theme that brings a text of its own, since the switch is
-// what the user chose.
-TextChange applyText(AppState& state, const ApplyRequest& request) {
+// what the user chose. A failed step is noted in the outcome.
+TextChange applyText(AppState& state, const ApplyRequest& request, ApplyOutcome& outcome) {
     LocaleDictionary dictionary(Installation(state.photoshopRoot), state.ui);
     if (!request.textHidden) {
-        dictionary.restoreDefault();
+        if (!dictionary.restoreDefault())
+            outcome.stepFailed = true;
         return TextChange::RestoredDefault;
     }
     bool themeText = request.kind == RequestKind::ThemeLook && !request.textFile.empty();
-    dictionary.writeCustomText(themeText ? request.textFile : std::string());
+    if (!dictionary.writeCustomText(themeText ? request.textFile : std::string()))
+        outcome.stepFailed = true;
     return themeText ? TextChange::ThemeText : TextChange::HiddenText;
 }
 
 } // namespace
-
-ApplyRequest requestFromView(const AppState& state, bool fromCustomPage) {
-    ApplyRequest request;
-    request.textHidden = state.textHidden;
-    if (fromCustomPage) {
-        request.kind = RequestKind::CustomImages;
-        for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
-            std::string text = state.view.customImageText(i);
-            if (!text.empty() && isExistingFile(pathFromText(text)))
-                request.images[i] = text;
-        }
-        return request;
-    }
-
-    std::string entry = state.view.selectedThemeEntry();
-    if (entry == kCurrentLookEntry) {
-        request.kind = RequestKind::CurrentLook;
-        return request;
-    }
-    if (entry == kDefaultLookEntry) {
-        request.kind = RequestKind::DefaultLook;
-        return request;
-    }
-    request.kind = RequestKind::ThemeLook;
-    request.themeName = entry;
-    // Only the files count here; the description file plays no part in applying.
-    std::filesystem::path folder = themeFolder(state.themesRoot, entry);
-    for (std::size_t i = 0; i < kImageSlots.size(); ++i) {
-        auto file = folder / pathFromText(kImageSlots[i].themeFile);
-        if (isExistingFile(file))
-            request.images[i] = textFromPath(file);
-    }
-    auto textFile = folder / pathFromText(kThemeTextFile);
-    if (isExistingFile(textFile))
-        request.textFile = textFromPath(textFile);
-    return request;
-}
 
 ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
     ImageReset reset;
@@ -110,8 +74,10 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
         return reset;
     }
     reset.backupReady = true;
-    if (!restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::Stop))
+    if (!restoreIconResources(installation, state.ui, withXStores(state), AfterRestoreFailure::Stop)) {
+        reset.imageFailed = true;
         return reset;
+    }
 
     // Every replacement starts from the backup's entries. Should the restored index not load,
     // the program's index still holds the entries of the old live file, whose images the
@@ -119,6 +85,7 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
     if (!loadLiveIndex(state)) {
         state.ui.showMessage("无法载入还原后的索引文件，没有写入图片：" + state.indexPath, kErrorCaption,
                              MessageIcon::Error);
+        reset.imageFailed = true;
         return reset;
     }
     reset.restored = true;
@@ -129,14 +96,20 @@ ImageReset resetAndReplaceImages(AppState& state, const SlotImages& images) {
         const ImageSlotInfo& slot = kImageSlots[i];
         if (replaceEntryImage(state, images[i], slot.entryName, slot.density))
             reset.writtenSlots.push_back(slot.slot);
+        else
+            reset.imageFailed = true;
     }
     return reset;
 }
 
-ApplyOutcome applyLook(AppState& state, bool fromCustomPage) {
+ApplyOutcome applyLook(AppState& state, ApplyRequest request) {
     ApplyOutcome outcome;
-    if (!indexExists(state))
+    if (!indexExists(state)) {
         (void)locatePhotoshop(state);
+        // The locator shows the located installation's look, its text switch included; the
+        // Apply goes on with the switch as it now stands.
+        request.textHidden = state.textHidden;
+    }
     if (!indexExists(state)) {
         state.ui.showMessage("Photoshop 路径有误：" + state.photoshopRoot, kErrorCaption, MessageIcon::None);
         return outcome;
@@ -148,30 +121,33 @@ ApplyOutcome applyLook(AppState& state, bool fromCustomPage) {
         return outcome;
     }
     // The live index's layout decides below whether the X stores are restored; a refused
-    // file leaves the index as it was, and the operation goes on with it.
-    (void)loadLiveIndex(state);
+    // file leaves the index as it was, and the operation goes on with it. A refusal told as
+    // an error (an empty file) still counts against the Apply.
+    if (auto loaded = loadLiveIndex(state); !loaded.ok())
+        outcome.stepFailed = loaded.error().errorIcon && !loaded.error().message.empty();
 
-    outcome.request = requestFromView(state, fromCustomPage);
-    const ApplyRequest& request = outcome.request;
-    switch (request.kind) {
+    outcome.request = std::move(request);
+    const ApplyRequest& applied = outcome.request;
+    switch (applied.kind) {
     case RequestKind::CustomImages:
     case RequestKind::ThemeLook: {
-        ImageReset reset = resetAndReplaceImages(state, request.images);
+        ImageReset reset = resetAndReplaceImages(state, applied.images);
         outcome.backupMissing = !reset.backupReady;
         outcome.imagesReset = reset.restored;
         outcome.writtenSlots = reset.writtenSlots;
-        outcome.text = applyText(state, request);
+        outcome.stepFailed = outcome.stepFailed || reset.imageFailed || !reset.backupReady;
+        outcome.text = applyText(state, applied, outcome);
         break;
     }
     case RequestKind::CurrentLook:
-        outcome.text = applyText(state, request);
+        outcome.text = applyText(state, applied, outcome);
         break;
     case RequestKind::DefaultLook:
         resetEverything(state, outcome);
         break;
     }
 
-    if (!fromCustomPage)
+    if (applied.kind != RequestKind::CustomImages)
         state.ui.showMessage("修改完成", "应用", MessageIcon::None);
     outcome.ranToEnd = true;
     return outcome;

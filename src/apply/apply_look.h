@@ -1,8 +1,9 @@
-// The Apply operation: turns the chosen theme, pseudo-entry or six hand-picked images and
-// the text choice into modified Photoshop files, always rebuilt from the backup copies.
+// The Apply operation: turns a request (the chosen theme, pseudo-entry or six hand-picked
+// images and the text choice) into modified Photoshop files, always rebuilt from the backups.
 #pragma once
 
-#include "apply/image_slot.h"
+#include "apply/apply_request.h"
+#include "slots/image_slot.h"
 
 #include <array>
 #include <string>
@@ -12,29 +13,6 @@
 namespace lumivel {
 
 struct AppState;
-
-/// The selector's two pseudo-entries.
-inline constexpr std::string_view kCurrentLookEntry = "[当前]";
-inline constexpr std::string_view kDefaultLookEntry = "[默认]";
-
-/// One image path per slot, in slot-table order; empty leaves the slot as the backup has it.
-using SlotImages = std::array<std::string, kImageSlots.size()>;
-
-enum class RequestKind {
-    CurrentLook,  ///< "[当前]": only the text changes
-    DefaultLook,  ///< "[默认]": every file back from the backup
-    ThemeLook,    ///< a theme folder
-    CustomImages, ///< the six slots of the custom page
-};
-
-/// What one Apply works on.
-struct ApplyRequest {
-    RequestKind kind = RequestKind::CurrentLook;
-    std::string themeName;   ///< ThemeLook: the selector's text
-    SlotImages images;       ///< ThemeLook and CustomImages
-    bool textHidden = false; ///< the text-hidden flag when Apply was pressed
-    std::string textFile;    ///< ThemeLook: the theme's word.txt when it exists
-};
 
 /// What the text step did to the dictionary.
 enum class TextChange { None, RestoredDefault, HiddenText, ThemeText };
@@ -47,21 +25,22 @@ struct ApplyOutcome {
     bool imagesReset = false;    ///< index and stores are the backup's (before any image was written)
     std::vector<ImageSlot> writtenSlots;
     TextChange text = TextChange::None;
+    bool stepFailed = false;     ///< a step failed, and its message box said so as an error
 };
 
-/// Builds the request from what the main window shows: the custom page's six edit boxes,
-/// or the theme selector's entry and that theme's files; and the text-hidden flag.
-ApplyRequest requestFromView(const AppState& state, bool fromCustomPage);
-
-/// The handler of both Apply buttons (theme page: false, custom page: true). Everything the
-/// user learns is shown in message boxes.
-ApplyOutcome applyLook(AppState& state, bool fromCustomPage);
+/// The work of both Apply buttons, the theme page's (a request for an entry) and the custom
+/// page's (a request for images). Everything the user learns is shown in message boxes;
+/// only the theme page's Apply ends with "修改完成". When no installation is located the
+/// locator runs first, and the request takes the text switch as the located installation
+/// sets it.
+ApplyOutcome applyLook(AppState& state, ApplyRequest request);
 
 /// How an image reset went.
 struct ImageReset {
     bool backupReady = false;             ///< the backup exists and is writable
     bool restored = false;                ///< index and stores were copied back and the index reloaded
     std::vector<ImageSlot> writtenSlots;  ///< the slots whose image went in
+    bool imageFailed = false;             ///< an image or the restored index could not be written or read
 };
 
 /// Copies the index and the stores back from the backup, reloads the index and writes the

@@ -36,18 +36,6 @@ namespace {
 
 constexpr std::uint64_t kUnreachable = std::numeric_limits<std::uint64_t>::max();
 
-// The index is parsed here only to learn how far its entries reach; its refusals are not
-// the user's business, since the live index is loaded (with its messages) by the caller.
-class SilentUi : public Ui {
-public:
-    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
-    std::string chooseFile(std::string_view, std::string_view, std::string_view) override {
-        return std::string(kNothingChosen);
-    }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-};
-
 // The two stores the index's fields describe.
 constexpr std::array<DensityFile, 2> kDescribedStores = {DensityFile::LowRes, DensityFile::HighRes};
 
@@ -62,12 +50,13 @@ Reach reachOfIndex(const std::filesystem::path& indexFile) {
     auto content = files::readFile(indexFile);
     if (!content.ok())
         return unknownReach();
-    IconResourceIndex index;
-    SilentUi silent;
-    if (!index.load(content.value(), silent))
+    // The index is parsed here only to learn how far its entries reach; its refusals are not
+    // the user's business, since the live index is loaded (with its messages) by the caller.
+    auto index = IconResourceIndex::fromBytes(content.value());
+    if (!index.ok())
         return unknownReach();
     Reach reach{0, 0};
-    for (const IconResourceEntry& entry : index.entries()) {
+    for (const IconResourceEntry& entry : index.value().entries()) {
         for (std::size_t s = 0; s < kDescribedStores.size(); ++s) {
             std::int64_t length = entry.length(kDescribedStores[s]);
             std::int64_t offset = entry.offset(kDescribedStores[s]);

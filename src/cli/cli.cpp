@@ -3,7 +3,7 @@
 #include "app/start_up.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "installation/paths.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <array>

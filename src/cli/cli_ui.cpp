@@ -2,10 +2,8 @@
 
 namespace lumivel::cli {
 
-void CliUi::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
+void CliUi::showMessage(std::string_view text, std::string_view caption, MessageIcon) {
     std::string_view shownCaption = caption.empty() ? kDefaultCaption : caption;
-    if (icon == MessageIcon::Error || shownCaption == "错误")
-        m_failureShown = true;
     std::string body(text);
     // One message per line block: CR LF inside a message becomes a plain line break.
     for (std::size_t at = body.find("\r\n"); at != std::string::npos; at = body.find("\r\n", at))

@@ -24,12 +24,8 @@ public:
     /// Answers the file chooser gives, in order, before it falls back to "失败".
     std::deque<std::string> fileAnswers;
 
-    /// Whether an error message (error icon or caption "错误") was shown.
-    bool failureShown() const { return m_failureShown; }
-
 private:
     std::ostream& m_out;
-    bool m_failureShown = false;
 };
 
 } // namespace lumivel::cli

@@ -7,8 +7,8 @@
 #include "platform/text.h"
 #include "themes/theme.h"
 
+#include <array>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 namespace lumivel::cli {
@@ -23,7 +23,8 @@ int usageError(std::string_view problem) {
 
 // The custom page's edit boxes from SLOT=PATH words; false (after saying why) for a word
 // that names no slot or a slot named twice.
-bool fillCustomSlots(CliView& view, const std::vector<std::string>& words) {
+bool fillCustomSlots(SlotImages& texts, const std::vector<std::string>& words) {
+    std::array<bool, kImageSlots.size()> named{};
     for (const std::string& word : words) {
         auto equals = word.find('=');
         const ImageSlotInfo* slot = equals == std::string::npos ? nullptr : slotByCliName(word.substr(0, equals));
@@ -32,7 +33,7 @@ bool fillCustomSlots(CliView& view, const std::vector<std::string>& words) {
             return false;
         }
         auto index = static_cast<std::size_t>(slot->slot);
-        if (view.customImages.count(index)) {
+        if (named[index]) {
             std::cerr << "lumivel-cli: 图片位置重复：" << slot->cliName << "\n";
             return false;
         }
@@ -42,7 +43,8 @@ bool fillCustomSlots(CliView& view, const std::vector<std::string>& words) {
         // As on the custom page, a slot whose file is not there keeps the backup's image.
         if (!path.empty() && !files::exists(pathFromText(path)))
             std::cerr << "lumivel-cli: 文件不存在，" << slot->cliName << " 保持 Photoshop 自己的图片：" << path << "\n";
-        view.customImages[index] = path;
+        named[index] = true;
+        texts[index] = path;
     }
     return true;
 }
@@ -53,9 +55,8 @@ bool fillCustomSlots(CliView& view, const std::vector<std::string>& words) {
 void loadIndexAsAtStartUp(AppState& state) {
     if (!state.isLocated() || !files::exists(pathFromText(state.indexPath)))
         return;
-    std::ostringstream unused;
-    CliUi quiet(unused);
-    (void)state.index.load(files::readFileOrEmpty(pathFromText(state.indexPath)), quiet);
+    if (auto index = IconResourceIndex::fromFile(pathFromText(state.indexPath)); index.ok())
+        state.index = std::move(index).value();
 }
 
 std::string slotList(const std::vector<ImageSlot>& slots) {
@@ -108,8 +109,10 @@ int runApply(CommandContext& context) {
     AppState& state = context.state;
     bool fromCustomPage = args.has("--images");
     bool textHidden = false;
+    SlotImages customTexts;
+    std::string entry;
     if (fromCustomPage) {
-        if (!fillCustomSlots(context.view, args.values("--images")))
+        if (!fillCustomSlots(customTexts, args.values("--images")))
             return usageError("");
     } else if (args.has("--theme")) {
         std::string name = args.value("--theme");
@@ -117,13 +120,13 @@ int runApply(CommandContext& context) {
             std::cerr << "lumivel-cli: 主题不存在：" << textFromPath(themeFolder(state.themesRoot, name)) << "\n";
             return kFailed;
         }
-        context.view.themeEntry = name;
+        entry = name;
         textHidden = Theme::read(state.themesRoot, name).hidesText;
     } else if (args.has("--current")) {
-        context.view.themeEntry = std::string(kCurrentLookEntry);
+        entry = std::string(kCurrentLookEntry);
         textHidden = state.isLocated() && LocaleDictionary(Installation(state.photoshopRoot), context.ui).hasCustomBlock();
     } else {
-        context.view.themeEntry = std::string(kDefaultLookEntry);
+        entry = std::string(kDefaultLookEntry);
     }
     if (args.has("--hide-text"))
         textHidden = true;
@@ -133,9 +136,10 @@ int runApply(CommandContext& context) {
     context.view.textHiddenSwitch = textHidden;
 
     loadIndexAsAtStartUp(state);
-    ApplyOutcome outcome = applyLook(state, fromCustomPage);
+    ApplyOutcome outcome = applyLook(state, fromCustomPage ? requestForImages(customTexts, textHidden)
+                                                           : requestForEntry(state.themesRoot, entry, textHidden));
     printSummary(outcome);
-    bool failed = !outcome.ranToEnd || outcome.backupMissing || context.ui.failureShown();
+    bool failed = !outcome.ranToEnd || outcome.backupMissing || outcome.stepFailed;
     return failed ? kFailed : kSucceeded;
 }
 

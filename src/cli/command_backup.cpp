@@ -11,8 +11,8 @@ int runBackup(CommandContext& context) {
         return kUsageError;
     if (!requireInstallation(context))
         return kFailed;
-    BackupStore(Installation(context.state.photoshopRoot), context.ui).recreate();
-    return context.ui.failureShown() ? kFailed : kSucceeded;
+    bool everyStep = BackupStore(Installation(context.state.photoshopRoot), context.ui).recreate();
+    return everyStep ? kSucceeded : kFailed;
 }
 
 } // namespace lumivel::cli

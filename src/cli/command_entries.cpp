@@ -1,6 +1,6 @@
+#include "app/live_index.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "iconres/entry_image.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
+#include "app/locator.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "installation/locator.h"
 #include "platform/text.h"
 
 #include <iostream>

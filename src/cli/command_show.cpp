@@ -1,8 +1,8 @@
+#include "app/installed_look.h"
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
-#include "iconres/installed_look.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <array>
@@ -33,11 +33,13 @@ int runShow(CommandContext& context) {
         return kUsageError;
     if (!requireInstallation(context))
         return kFailed;
-    previewInstalledLook(context.state, *source);
+    Result<void> shown = previewInstalledLook(context.state, *source);
 
     std::cout << "说明：" << context.view.description << "\n"
               << "启动文字：" << (context.state.textHidden ? "隐藏" : "显示") << "\n";
-    bool failed = context.ui.failureShown();
+    // A refusal told as an error (an empty index file) fails the command; one the user is
+    // told of only as information, or not at all, leaves the preview of the index as it was.
+    bool failed = !shown.ok() && shown.error().errorIcon && !shown.error().message.empty();
     if (std::string out = context.args.value("--out"); !out.empty()) {
         auto folder = pathFromText(out);
         if (!files::isDirectory(folder) && !files::createFolder(folder)) {

@@ -1,9 +1,9 @@
 #include "iconres/entry_image.h"
 
-#include "app/app_state.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
+#include "platform/ui.h"
 
 #include <cstdint>
 #include <limits>
@@ -16,34 +16,33 @@ namespace {
 constexpr std::string_view kMissingEntryMessage = "索引中没有这个条目：";
 constexpr std::string_view kStoreTooLargeMessage = "图片库将超过 2 GB，无法再追加图片：";
 
-void reportFailure(AppState& state, std::string_view text) { state.ui.showMessage(text, "错误", MessageIcon::Error); }
+void reportFailure(Ui& ui, std::string_view text) { ui.showMessage(text, "错误", MessageIcon::Error); }
 
 // Offsets and lengths are 32-bit signed fields: a store may not grow past what they reach.
 constexpr std::uint64_t kLargestStore = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
 
 } // namespace
 
-bool loadIndexFile(AppState& state, std::string_view indexFile) {
+Result<void> loadIndexFile(IconResourceIndex& index, std::string_view indexFile, Ui& ui) {
     Bytes content = indexFile.empty() ? Bytes{} : files::readFileOrEmpty(pathFromText(indexFile));
-    return state.index.load(content, state.ui);
+    return index.load(content, ui);
 }
 
-bool loadLiveIndex(AppState& state) { return loadIndexFile(state, state.indexPath); }
-
-std::string storePathOf(const AppState& state, DensityFile store) {
-    if (!state.isLocated())
+std::string storePathBeside(std::string_view indexFile, DensityFile store) {
+    if (indexFile.empty())
         return {};
-    return parentFolderOf(state.indexPath) + std::string(storeFileName(store));
+    return parentFolderOf(indexFile) + std::string(storeFileName(store));
 }
 
-Bytes readEntryImage(const AppState& state, std::string_view entryName, DensityFile density) {
-    auto position = state.index.positionOf(entryName);
+Bytes readEntryImage(const IconResourceIndex& index, std::string_view indexFile, std::string_view entryName,
+                     DensityFile density) {
+    auto position = index.positionOf(entryName);
     if (!position)
         return {};
-    const IconResourceEntry& entry = state.index.entryAt(*position);
+    const IconResourceEntry& entry = index.entryAt(*position);
     std::int32_t offset = entry.offset(density);
     std::int32_t length = entry.length(density);
-    std::string store = storePathOf(state, density);
+    std::string store = storePathBeside(indexFile, density);
     if (offset < 0 || length <= 0 || store.empty())
         return {};
     // Only the entry's own bytes are read: the stores run to hundreds of megabytes.
@@ -52,16 +51,17 @@ Bytes readEntryImage(const AppState& state, std::string_view entryName, DensityF
     return bytes.ok() ? std::move(bytes).value() : Bytes{};
 }
 
-bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t position, DensityFile density) {
-    if (position == 0 || position > state.index.entries().size()) {
-        reportFailure(state, std::string(kMissingEntryMessage) + "第 " + std::to_string(position) + " 项");
+bool replaceEntryImage(IconResourceIndex& index, std::string_view indexFile, Ui& ui, std::string_view imagePath,
+                       std::size_t position, DensityFile density) {
+    if (position == 0 || position > index.entries().size()) {
+        reportFailure(ui, std::string(kMissingEntryMessage) + "第 " + std::to_string(position) + " 项");
         return false;
     }
     if (density != DensityFile::LowRes && density != DensityFile::HighRes)
         throw std::invalid_argument("only the LowRes and HighRes stores take new images");
-    IconResourceEntry& entry = state.index.entryAt(position);
+    IconResourceEntry& entry = index.entryAt(position);
     const IconResourceEntry before = entry;
-    std::string storeText = storePathOf(state, density);
+    std::string storeText = storePathBeside(indexFile, density);
     if (storeText.empty())
         return false;
 
@@ -70,7 +70,7 @@ bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t 
     // Photoshop without that image while the user believes it replaced.
     auto imageRead = files::readFile(pathFromText(imagePath));
     if (!imageRead.ok() && !imageRead.error().isMissing()) {
-        reportFailure(state, imageRead.error().message);
+        reportFailure(ui, imageRead.error().message);
         return false;
     }
     Bytes image = imageRead.ok() ? std::move(imageRead).value() : Bytes{};
@@ -80,13 +80,13 @@ bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t 
     auto store = pathFromText(storeText);
     auto size = files::fileSize(store);
     if (!size.ok() && !size.error().isMissing()) {
-        reportFailure(state, size.error().message);
+        reportFailure(ui, size.error().message);
         return false;
     }
     bool storeMissing = !size.ok();
     std::uint64_t offset = storeMissing ? 0 : size.value();
     if (offset + image.size() > kLargestStore) {
-        reportFailure(state, std::string(kStoreTooLargeMessage) + storeText);
+        reportFailure(ui, std::string(kStoreTooLargeMessage) + storeText);
         return false;
     }
 
@@ -96,30 +96,31 @@ bool replaceEntryImage(AppState& state, std::string_view imagePath, std::size_t 
                           : image.empty() ? Result<void>{}
                                           : files::appendToFile(store, image);
     if (!stored.ok()) {
-        reportFailure(state, stored.error().message);
+        reportFailure(ui, stored.error().message);
         return false;
     }
 
     entry.setOffset(density, static_cast<std::int32_t>(offset));
     entry.setLength(density, static_cast<std::int32_t>(image.size()));
-    auto indexed = files::writeFileAtomic(pathFromText(state.indexPath), state.index.serialize());
+    auto indexed = files::writeFileAtomic(pathFromText(indexFile), index.serialize());
     if (!indexed.ok()) {
         // The index file keeps its old entry, which still points at the old image; the
         // appended bytes stay unreferenced. Memory goes back to agree with the file.
         entry = before;
-        reportFailure(state, indexed.error().message);
+        reportFailure(ui, indexed.error().message);
         return false;
     }
     return true;
 }
 
-bool replaceEntryImage(AppState& state, std::string_view imagePath, std::string_view entryName, DensityFile density) {
-    auto position = state.index.positionOf(entryName);
+bool replaceEntryImage(IconResourceIndex& index, std::string_view indexFile, Ui& ui, std::string_view imagePath,
+                       std::string_view entryName, DensityFile density) {
+    auto position = index.positionOf(entryName);
     if (!position) {
-        reportFailure(state, std::string(kMissingEntryMessage) + std::string(entryName));
+        reportFailure(ui, std::string(kMissingEntryMessage) + std::string(entryName));
         return false;
     }
-    return replaceEntryImage(state, imagePath, *position, density);
+    return replaceEntryImage(index, indexFile, ui, imagePath, *position, density);
 }
 
 } // namespace lumivel

@@ -1,5 +1,6 @@
 #include "iconres/icon_resource_index.h"
 
+#include "platform/files.h"
 #include "platform/ui.h"
 
 #include <algorithm>
@@ -90,16 +91,12 @@ void IconResourceEntry::setLength(DensityFile density, std::int32_t value) {
     writeInt32LE(m_record, fieldAt(m_layout, density, true), value);
 }
 
-bool IconResourceIndex::load(ByteView content, Ui& ui) {
-    WaitCursor waitCursor(ui);
-
-    if (content.empty()) {
-        ui.showMessage(kEmptyIndexMessage, "错误", MessageIcon::Error);
-        return false;
-    }
+Result<IconResourceIndex> IconResourceIndex::fromBytes(ByteView content) {
+    if (content.empty())
+        return Error{std::string(kEmptyIndexMessage)};
     if (content.size() < kSignature.size() ||
         !std::equal(kSignature.begin(), kSignature.end(), content.begin()))
-        return false;
+        return Error{std::string()};
 
     // The layout is told by the whole four-store header; anything else with the
     // signature is read as a two-store file, whatever its other header bytes hold.
@@ -112,11 +109,11 @@ bool IconResourceIndex::load(ByteView content, Ui& ui) {
     const RecordShape& shape = shapeOf(layout);
     ByteView records = content.size() > shape.headerLength ? content.subspan(shape.headerLength) : ByteView{};
     if (records.size() % shape.recordLength != 0) {
-        if (layout == IndexLayout::FourStore)
-            ui.showMessage("索引长度错误_nc368", kDefaultCaption, MessageIcon::None);
-        else
-            ui.showMessage("索引长度错误_nc208:" + std::to_string(records.size()), kDefaultCaption, MessageIcon::None);
-        return false;
+        Error refusal{layout == IndexLayout::FourStore ? std::string("索引长度错误_nc368")
+                                                       : "索引长度错误_nc208:" + std::to_string(records.size())};
+        refusal.caption = std::string(kDefaultCaption);
+        refusal.errorIcon = false;
+        return refusal;
     }
 
     std::vector<IconResourceEntry> entries;
@@ -125,9 +122,25 @@ bool IconResourceIndex::load(ByteView content, Ui& ui) {
         auto record = records.subspan(at, shape.recordLength);
         entries.emplace_back(Bytes(record.begin(), record.end()), layout);
     }
-    m_entries = std::move(entries);
-    m_layout = layout;
-    return true;
+    IconResourceIndex index;
+    index.m_entries = std::move(entries);
+    index.m_layout = layout;
+    return index;
+}
+
+Result<IconResourceIndex> IconResourceIndex::fromFile(const std::filesystem::path& indexFile) {
+    return fromBytes(files::readFileOrEmpty(indexFile));
+}
+
+Result<void> IconResourceIndex::load(ByteView content, Ui& ui) {
+    WaitCursor waitCursor(ui);
+    auto parsed = fromBytes(content);
+    if (!parsed.ok()) {
+        reportError(ui, parsed.error());
+        return parsed.error();
+    }
+    *this = std::move(parsed).value();
+    return {};
 }
 
 std::optional<std::size_t> IconResourceIndex::positionOf(std::string_view name) const {

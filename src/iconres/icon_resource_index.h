@@ -2,10 +2,13 @@
 // stores, then fixed-length records that give each image's offset and length per store.
 #pragma once
 
+#include "installation/installation.h"
 #include "platform/bytes.h"
+#include "platform/result.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,24 +21,10 @@ class Ui;
 /// The two variants of the file format.
 enum class IndexLayout { TwoStore, FourStore };
 
-/// The image stores, in the order the index header lists them.
-enum class DensityFile { LowRes, HighRes, XLowRes, XHighRes };
-
 /// The three entries Lumivel reads and replaces.
 inline constexpr std::string_view kSplashEntry = "Splash1080Background";
 inline constexpr std::string_view kDarkIconEntry = "PS_OWL_appbar_dark_win";
 inline constexpr std::string_view kLightIconEntry = "PS_OWL_appbar_light_win";
-
-/// "PSIconsLowRes.dat" and so on.
-constexpr std::string_view storeFileName(DensityFile store) {
-    switch (store) {
-    case DensityFile::LowRes: return "PSIconsLowRes.dat";
-    case DensityFile::HighRes: return "PSIconsHighRes.dat";
-    case DensityFile::XLowRes: return "PSIconsXLowRes.dat";
-    case DensityFile::XHighRes: return "PSIconsXHighRes.dat";
-    }
-    return {};
-}
 
 /// One record, kept as the exact bytes read from the file. Only the name and the
 /// LowRes/HighRes offsets and lengths are interpreted; every other byte is carried through.
@@ -64,10 +53,16 @@ private:
 /// The parsed index: its layout and its records in file order (positions count from 1).
 class IconResourceIndex {
 public:
+    /// The index a whole index file holds, or its refusal: an empty file, a file without
+    /// the index signature (a refusal without a message) or records of the wrong length.
+    static Result<IconResourceIndex> fromBytes(ByteView content);
+    /// fromBytes of a file read whole; a missing or unreadable file reads as empty.
+    static Result<IconResourceIndex> fromFile(const std::filesystem::path& indexFile);
+
     /// Replaces layout and entries with those of a whole index file. A refused file is
     /// reported to the user (with the wait cursor shown meanwhile) and changes nothing.
-    /// Returns whether the file was taken.
-    bool load(ByteView content, Ui& ui);
+    /// Returns what happened.
+    Result<void> load(ByteView content, Ui& ui);
 
     /// 1-based position of the first entry with exactly this name.
     std::optional<std::size_t> positionOf(std::string_view name) const;

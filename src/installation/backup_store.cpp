@@ -1,8 +1,8 @@
 #include "installation/backup_store.h"
 
-#include "iconres/icon_resource_index.h"
-#include "installation/paths.h"
+#include "installation/installation.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -88,6 +88,12 @@ bool BackupStore::copyToBackup(BackupFolder folder, std::string_view fileName) {
 }
 
 bool BackupStore::ensure(bool withXStores) {
+    // What a write cut short left in the folders is cleared before anything is written.
+    for (BackupFolder folder : kFolders) {
+        files::removeStaleTemporaries(pathFromText(folderOf(folder)));
+        files::removeStaleTemporaries(pathFromText(backupFolderOf(folder)));
+    }
+
     for (BackupFolder folder : kFolders) {
         std::string backupFolder = backupFolderOf(folder);
         if (!files::exists(pathFromText(backupFolder)) && !files::createFolder(pathFromText(backupFolder)).ok()) {
@@ -101,12 +107,6 @@ bool BackupStore::ensure(bool withXStores) {
             if (!files::exists(pathFromText(backupPathOf(folder, file.name))) && !copyToBackup(folder, file.name))
                 return false;
         }
-    }
-
-    // What a write cut short left in the folders is cleared before anything is written.
-    for (BackupFolder folder : kFolders) {
-        files::removeStaleTemporaries(pathFromText(folderOf(folder)));
-        files::removeStaleTemporaries(pathFromText(backupFolderOf(folder)));
     }
 
     // Prove that the backup folder takes new entries and lets them go again.
@@ -124,7 +124,8 @@ bool BackupStore::ensure(bool withXStores) {
     return true;
 }
 
-void BackupStore::recreate() {
+bool BackupStore::recreate() {
+    bool everyStep = true;
     for (BackupFolder folder : kFolders) {
         auto backupFolder = pathFromText(backupFolderOf(folder));
         if (files::exists(backupFolder)) {
@@ -134,13 +135,16 @@ void BackupStore::recreate() {
             if (files::exists(backupFolder))
                 (void)files::removeTree(backupFolder);
         }
-        if (!files::createFolder(backupFolder).ok())
+        if (!files::createFolder(backupFolder).ok()) {
             reportCopyFailure(backupFolderOf(folder));
+            everyStep = false;
+        }
         // Every file of the folder, whatever the layout: a missing one is reported.
         for (const BackedUpFile& file : kBackedUpFiles)
-            if (file.folder == folder)
-                (void)copyToBackup(folder, file.name);
+            if (file.folder == folder && !copyToBackup(folder, file.name))
+                everyStep = false;
     }
+    return everyStep;
 }
 
 bool BackupStore::restoreFile(BackupFolder folder, std::string_view fileName) {

@@ -24,8 +24,9 @@ public:
     bool ensure(bool withXStores);
 
     /// A fresh backup of the live files on the user's request; the previous one is kept
-    /// once as "lumivel_BAK_old". Reports every failed step and carries on.
-    void recreate();
+    /// once as "lumivel_BAK_old". Reports every failed step and carries on; returns whether
+    /// every step succeeded.
+    bool recreate();
 
     /// Copies one backup copy over its live file. Shows nothing.
     bool restoreFile(BackupFolder folder, std::string_view fileName);

@@ -1,6 +1,6 @@
 #include "installation/installation.h"
 
-#include "installation/paths.h"
+#include "platform/paths.h"
 
 namespace lumivel {
 

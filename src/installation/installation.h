@@ -11,6 +11,20 @@ inline constexpr std::string_view kDictionaryFileName = "tw10428.dat";
 inline constexpr std::string_view kBackupFolderName = "lumivel_BAK";
 inline constexpr std::string_view kOldBackupFolderName = "lumivel_BAK_old";
 
+/// The image stores, in the order the index header lists them.
+enum class DensityFile { LowRes, HighRes, XLowRes, XHighRes };
+
+/// "PSIconsLowRes.dat" and so on.
+constexpr std::string_view storeFileName(DensityFile store) {
+    switch (store) {
+    case DensityFile::LowRes: return "PSIconsLowRes.dat";
+    case DensityFile::HighRes: return "PSIconsHighRes.dat";
+    case DensityFile::XLowRes: return "PSIconsXLowRes.dat";
+    case DensityFile::XHighRes: return "PSIconsXHighRes.dat";
+    }
+    return {};
+}
+
 /// Paths derived from the root folder (the folder that holds Photoshop.exe). Every
 /// path is a text of the root with its trailing separator followed by fixed names.
 class Installation {

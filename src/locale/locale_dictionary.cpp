@@ -10,31 +10,30 @@
 
 namespace lumivel {
 
-namespace {
-
-constexpr std::string_view kErrorCaption = "错误";
-
-} // namespace
-
 LocaleDictionary::LocaleDictionary(const Installation& installation, Ui& ui) : m_installation(installation), m_ui(ui) {}
 
-bool LocaleDictionary::putTextBack() {
+Result<void> LocaleDictionary::putTextBack() {
     BackupStore backup(m_installation, m_ui);
     if (backup.restoreFile(BackupFolder::Dictionary, kDictionaryFileName))
-        return true;
-    m_ui.showMessage("重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName), kErrorCaption,
-                     MessageIcon::Error);
-    return false;
+        return {};
+    Error error{"重置文件错误：" + backup.backupPathOf(BackupFolder::Dictionary, kDictionaryFileName)};
+    reportError(m_ui, error);
+    return error;
 }
 
-void LocaleDictionary::restoreDefault() {
-    putTextBack();
-    if (hasCustomBlock())
-        m_ui.showMessage("你的备份文件不正确，这导致你无法恢复默认的启动文字", kErrorCaption, MessageIcon::None);
+Result<void> LocaleDictionary::restoreDefault() {
+    Result<void> restored = putTextBack();
+    if (hasCustomBlock()) {
+        Error stillCustom{"你的备份文件不正确，这导致你无法恢复默认的启动文字"};
+        stillCustom.errorIcon = false;
+        reportError(m_ui, stillCustom);
+        return stillCustom;
+    }
+    return restored;
 }
 
-void LocaleDictionary::writeCustomText(std::string_view textFile) {
-    bool restored = putTextBack();
+Result<void> LocaleDictionary::writeCustomText(std::string_view textFile) {
+    Result<void> restored = putTextBack();
     auto live = pathFromText(m_installation.dictionaryFile());
     BackupStore backup(m_installation, m_ui);
 
@@ -50,22 +49,24 @@ void LocaleDictionary::writeCustomText(std::string_view textFile) {
         // The live file is the backup now: the block goes on its end in place, and an append
         // that fails is cut back, leaving Photoshop's own text.
         if (!files::appendToFile(live, block))
-            m_ui.showMessage("写入字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
-                             MessageIcon::Error);
-        return;
+            return notWritten("写入字典文件错误，启动文字未写入：");
+        return {};
     }
     // Without the restore the block follows whatever the live file holds. Appending to
     // nothing would make the block alone the whole dictionary and take every other text from
     // Photoshop, so an unreadable live file is left as it is.
     auto text = files::readFile(live);
-    if (!text) {
-        m_ui.showMessage("读取字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
-                         MessageIcon::Error);
-        return;
-    }
+    if (!text)
+        return notWritten("读取字典文件错误，启动文字未写入：");
     if (!files::writeFileAtomic(live, {text.value(), block}))
-        m_ui.showMessage("写入字典文件错误，启动文字未写入：" + m_installation.dictionaryFile(), kErrorCaption,
-                         MessageIcon::Error);
+        return notWritten("写入字典文件错误，启动文字未写入：");
+    return restored;
+}
+
+Error LocaleDictionary::notWritten(std::string_view what) {
+    Error error{std::string(what) + m_installation.dictionaryFile()};
+    reportError(m_ui, error);
+    return error;
 }
 
 bool LocaleDictionary::hasCustomBlock() const {

@@ -27,8 +27,11 @@ bool syncPath(const std::filesystem::path& path, int flags) {
 bool flushToDisk(const std::filesystem::path& path) { return syncPath(path, O_RDONLY); }
 
 Result<void> replaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-    if (::rename(temporary.c_str(), target.c_str()) != 0)
-        return Error{"无法写入文件：" + textFromPath(target)};
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        Error error{"无法写入文件：" + textFromPath(target)};
+        error.systemError = errno;
+        return error;
+    }
     // The rename is only durable once the folder's entry is on disk too.
     auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     syncPath(folder, O_RDONLY | O_DIRECTORY);

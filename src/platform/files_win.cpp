@@ -17,8 +17,11 @@ bool flushToDisk(const std::filesystem::path& path) {
 }
 
 Result<void> replaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& target) {
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return Error{"无法写入文件：" + textFromPath(target)};
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        Error error{"无法写入文件：" + textFromPath(target)};
+        error.systemError = static_cast<int>(GetLastError());
+        return error;
+    }
     return {};
 }
 

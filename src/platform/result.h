@@ -15,6 +15,12 @@ struct Error {
 
     std::string message;
     Kind kind = Kind::Failed;
+    /// How the message box that tells it looks: its caption, and whether it has the error
+    /// icon. An empty message is a refusal the user is not told of.
+    std::string caption = "错误";
+    bool errorIcon = true;
+    /// The operating system's cause (errno, or GetLastError on Windows); 0 when none is known.
+    int systemError = 0;
 
     bool isMissing() const { return kind == Kind::Missing; }
 };

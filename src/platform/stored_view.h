@@ -4,7 +4,6 @@
 
 #include "platform/ui.h"
 
-#include <map>
 #include <string>
 
 namespace lumivel {
@@ -19,11 +18,6 @@ public:
     void showSplash(ByteView png) override { splash.assign(png.begin(), png.end()); }
     void showTextLayer(bool textHidden) override { textLayerHidden = textHidden; }
     void refreshPreview() override { ++refreshes; }
-    std::string selectedThemeEntry() const override { return themeEntry; }
-    std::string customImageText(std::size_t slotIndex) const override {
-        auto it = customImages.find(slotIndex);
-        return it == customImages.end() ? std::string() : it->second;
-    }
 
     std::string pathText;
     std::string description;
@@ -31,10 +25,6 @@ public:
     bool textHiddenSwitch = false;
     bool textLayerHidden = false;
     int refreshes = 0;
-
-    /// What the theme selector and the custom image slots hold.
-    std::string themeEntry;
-    std::map<std::size_t, std::string> customImages;
 };
 
 } // namespace lumivel

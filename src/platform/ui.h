@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/bytes.h"
+#include "platform/result.h"
 
 #include <cstddef>
 #include <string>
@@ -47,6 +48,9 @@ private:
     Ui& m_ui;
 };
 
+/// Shows an error's message with its caption and icon; an error without a message shows nothing.
+void reportError(Ui& ui, const Error& error);
+
 /// What the main window and the splash preview show.
 class View {
 public:
@@ -68,11 +72,11 @@ public:
     virtual void showTextLayer(bool textHidden) = 0;
     /// Composes the preview anew and puts it on the screen.
     virtual void refreshPreview() = 0;
-
-    /// The text of the theme selector's current entry ("组合框1"); empty when none is selected.
-    virtual std::string selectedThemeEntry() const = 0;
-    /// The text of a custom image slot's edit box, by the slot's place in the slot table.
-    virtual std::string customImageText(std::size_t slotIndex) const = 0;
 };
+
+inline void reportError(Ui& ui, const Error& error) {
+    if (!error.message.empty())
+        ui.showMessage(error.message, error.caption, error.errorIcon ? MessageIcon::Error : MessageIcon::None);
+}
 
 } // namespace lumivel

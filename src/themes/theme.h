@@ -2,7 +2,7 @@
 // six PNG images and an optional startup text "word.txt".
 #pragma once
 
-#include "apply/image_slot.h"
+#include "slots/image_slot.h"
 
 #include <filesystem>
 #include <string>

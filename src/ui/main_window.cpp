@@ -1,8 +1,8 @@
 #include "ui/main_window.h"
 
 #include "app/app_state.h"
+#include "app/locator.h"
 #include "app/start_up.h"
-#include "installation/locator.h"
 #include "ui/resource_ids.h"
 #include "ui/win32_ui.h"
 

@@ -1,12 +1,12 @@
 // The locator and the start-up restore of the Photoshop location, driven through the
 // recording Ui and View.
 #include "app/app_state.h"
+#include "app/locator.h"
 #include "app/settings.h"
 #include "app/start_up.h"
 #include "installation/installation.h"
-#include "installation/locator.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "sample_installation/sample_installation.h"
 #include "support/recording_ui.h"

@@ -4,8 +4,8 @@
 #include "apply/apply_look.h"
 
 #include "app/app_state.h"
+#include "app/live_index.h"
 #include "apply/apply_fixture.h"
-#include "iconres/entry_image.h"
 #include "installation/installation.h"
 #include "locale/custom_block.h"
 #include "platform/files.h"

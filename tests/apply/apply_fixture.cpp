@@ -1,11 +1,11 @@
 #include "apply/apply_fixture.h"
 
+#include "app/live_index.h"
 #include "apply/apply_look.h"
-#include "iconres/entry_image.h"
-#include "installation/paths.h"
 #include "iconres/icon_resource_index.h"
 #include "installation/installation.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>
@@ -73,17 +73,16 @@ fs::path ApplyFixture::themeFile(const std::string& name, std::string_view file)
 }
 
 void ApplyFixture::applyEntry(std::string_view entry, bool textHidden) {
-    view.themeEntry = std::string(entry);
     state.textHidden = textHidden;
-    (void)applyLook(state, false);
+    (void)applyLook(state, requestForEntry(state.themesRoot, entry, textHidden));
 }
 
 void ApplyFixture::applyCustom(const std::vector<std::string>& slotTexts, bool textHidden) {
-    view.customImages.clear();
-    for (std::size_t i = 0; i < slotTexts.size(); ++i)
-        view.customImages[i] = slotTexts[i];
+    SlotImages texts;
+    for (std::size_t i = 0; i < slotTexts.size() && i < texts.size(); ++i)
+        texts[i] = slotTexts[i];
     state.textHidden = textHidden;
-    (void)applyLook(state, true);
+    (void)applyLook(state, requestForImages(texts, textHidden));
 }
 
 FileSnapshot ApplyFixture::live() const {

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/app_state.h"
-#include "apply/image_slot.h"
 #include "platform/bytes.h"
 #include "sample_installation/sample_installation.h"
+#include "slots/image_slot.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 

@@ -1,7 +1,7 @@
 #include "apply/resource_restore.h"
 
+#include "app/live_index.h"
 #include "apply/apply_fixture.h"
-#include "iconres/entry_image.h"
 #include "installation/installation.h"
 #include "platform/files.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 
 #include "iconres/iconres_fixture.h"
 #include "platform/files.h"

@@ -74,7 +74,7 @@ TEST(IconResourceIndexLoad, TakesOrRefusesEachKindOfContent) {
         ASSERT_TRUE(index.load(fixtureIndex(kFour, {{"Previous", 1, 2, 3, 4}}), setupUi));
 
         RecordingUi ui;
-        EXPECT_EQ(index.load(c.content, ui), c.taken);
+        EXPECT_EQ(index.load(c.content, ui).ok(), c.taken);
 
         EXPECT_EQ(ui.waitCursorShown, 1);
         EXPECT_EQ(ui.waitCursorDepth, 0);

@@ -1,8 +1,8 @@
 #include "installation/backup_store.h"
 
 #include "iconres/iconres_fixture.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "locale/locale_dictionary.h"
 
 #include "installation/backup_store.h"
-#include "installation/paths.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
@@ -141,9 +141,9 @@ public:
     void run(const Case& c) {
         LocaleDictionary dictionary(installation, ui);
         switch (c.operation) {
-        case Operation::RestoreDefault: dictionary.restoreDefault(); break;
-        case Operation::HiddenText: dictionary.writeCustomText(""); break;
-        case Operation::ThemeText: dictionary.writeCustomText(textFromPath(textFile)); break;
+        case Operation::RestoreDefault: (void)dictionary.restoreDefault(); break;
+        case Operation::HiddenText: (void)dictionary.writeCustomText(""); break;
+        case Operation::ThemeText: (void)dictionary.writeCustomText(textFromPath(textFile)); break;
         }
     }
 

@@ -1,6 +1,6 @@
 #include "support/temp_folder.h"
 
-#include "installation/paths.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "locale/text_switch.h"
+#include "app/text_switch.h"
 
 #include "app/app_state.h"
 #include "support/recording_ui.h"

@@ -1,10 +1,10 @@
-#include "iconres/installed_look.h"
+#include "app/installed_look.h"
 
 #include "app/app_state.h"
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 #include "installation/installation.h"
-#include "installation/paths.h"
 #include "locale/locale_dictionary.h"
+#include "platform/paths.h"
 
 #include <string>
 #include <string_view>
@@ -28,9 +28,9 @@ std::string indexFileOf(const AppState& state, LookSource source) {
 
 } // namespace
 
-void previewInstalledLook(AppState& state, LookSource source) {
+Result<void> previewInstalledLook(AppState& state, LookSource source) {
     // A refused load keeps whatever the index held; the preview goes on with it.
-    (void)loadIndexFile(state, indexFileOf(state, source));
+    Result<void> loaded = loadIndexFile(state, indexFileOf(state, source));
 
     // The images always come from the live stores, also for the backup's entries: the
     // stores only ever grow, so the backup's offsets still find Photoshop's own images.
@@ -48,6 +48,7 @@ void previewInstalledLook(AppState& state, LookSource source) {
     state.view.setTextHiddenSwitch(state.textHidden);
     state.view.showTextLayer(state.textHidden);
     state.view.refreshPreview();
+    return loaded;
 }
 
 } // namespace lumivel

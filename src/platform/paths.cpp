@@ -1,4 +1,4 @@
-#include "installation/paths.h"
+#include "platform/paths.h"
 
 #include "platform/files.h"
 #include "platform/text.h"

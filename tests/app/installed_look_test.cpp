@@ -1,6 +1,6 @@
-#include "iconres/installed_look.h"
+#include "app/installed_look.h"
 
-#include "iconres/entry_image.h"
+#include "app/live_index.h"
 #include "iconres/iconres_fixture.h"
 #include "installation/backup_store.h"
 #include "platform/text.h"
@@ -24,7 +24,7 @@ struct Shown {
 
 Shown preview(FixtureApp& app, LookSource source) {
     app.view = RecordingView();
-    previewInstalledLook(app.state, source);
+    (void)previewInstalledLook(app.state, source);
     return {app.view.splash, app.view.darkIcon, app.view.lightIcon, app.view.description,
             app.view.textHiddenSwitch, app.view.textLayerHidden, app.state.textHidden, app.view.refreshes};
 }

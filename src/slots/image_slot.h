@@ -1,5 +1,6 @@
-// The six replaceable images: each tied to a theme file, a custom edit box, an index
-// entry and a density. This one table drives every place that handles the six slots.
+// The six replaceable images: each tied to a theme file, an index entry, a density and a
+// command-line name. This one table drives every place that handles the six slots; the
+// window keeps its own controls for them (edit box and caption) in a table of its own.
 #pragma once
 
 #include "iconres/icon_resource_index.h"
@@ -15,8 +16,6 @@ enum class ImageSlot { SplashLow, SplashHigh, DarkIconLow, DarkIconHigh, LightIc
 struct ImageSlotInfo {
     ImageSlot slot;
     std::string_view themeFile;   ///< "loading_low.png" ...
-    std::string_view editBox;     ///< "编辑框2" ...
-    std::string_view caption;     ///< "启动图片：" ...
     std::string_view entryName;   ///< "Splash1080Background" ...
     DensityFile density;          ///< LowRes or HighRes
     std::string_view cliName;     ///< "splash-low" ...
@@ -24,12 +23,12 @@ struct ImageSlotInfo {
 
 /// In processing order.
 inline constexpr std::array<ImageSlotInfo, 6> kImageSlots = {{
-    {ImageSlot::SplashLow, "loading_low.png", "编辑框2", "启动图片：", kSplashEntry, DensityFile::LowRes, "splash-low"},
-    {ImageSlot::SplashHigh, "loading_high.png", "编辑框7", "启动图片@X2：", kSplashEntry, DensityFile::HighRes, "splash-high"},
-    {ImageSlot::DarkIconLow, "ico_dark_low.png", "编辑框4", "图标暗界面：", kDarkIconEntry, DensityFile::LowRes, "dark-low"},
-    {ImageSlot::DarkIconHigh, "ico_dark_high.png", "编辑框5", "图标暗界面@X2：", kDarkIconEntry, DensityFile::HighRes, "dark-high"},
-    {ImageSlot::LightIconLow, "ico_light_low.png", "编辑框3", "图标亮界面：", kLightIconEntry, DensityFile::LowRes, "light-low"},
-    {ImageSlot::LightIconHigh, "ico_light_high.png", "编辑框6", "图标亮界面@X2：", kLightIconEntry, DensityFile::HighRes, "light-high"},
+    {ImageSlot::SplashLow, "loading_low.png", kSplashEntry, DensityFile::LowRes, "splash-low"},
+    {ImageSlot::SplashHigh, "loading_high.png", kSplashEntry, DensityFile::HighRes, "splash-high"},
+    {ImageSlot::DarkIconLow, "ico_dark_low.png", kDarkIconEntry, DensityFile::LowRes, "dark-low"},
+    {ImageSlot::DarkIconHigh, "ico_dark_high.png", kDarkIconEntry, DensityFile::HighRes, "dark-high"},
+    {ImageSlot::LightIconLow, "ico_light_low.png", kLightIconEntry, DensityFile::LowRes, "light-low"},
+    {ImageSlot::LightIconHigh, "ico_light_high.png", kLightIconEntry, DensityFile::HighRes, "light-high"},
 }};
 
 /// The table row of a slot.

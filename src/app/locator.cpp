@@ -1,12 +1,12 @@
-#include "installation/locator.h"
+#include "app/locator.h"
 
 #include "app/app_state.h"
+#include "app/installed_look.h"
 #include "app/settings.h"
-#include "iconres/installed_look.h"
 #include "installation/installation.h"
-#include "installation/paths.h"
 #include "installation/product_version.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace lumivel {
@@ -67,7 +67,7 @@ LocateOutcome locatePhotoshop(AppState& state) {
 
     // A settings file that cannot be written is not reported: the location stays in memory.
     (void)storePhotoshopRoot(state.settingsFile, state.photoshopRoot);
-    previewInstalledLook(state, LookSource::Current);
+    (void)previewInstalledLook(state, LookSource::Current);
     state.view.setPathText(state.photoshopRoot);
     return LocateOutcome::Accepted;
 }

@@ -1,4 +1,4 @@
-#include "installation/paths.h"
+#include "platform/paths.h"
 
 #include "installation/installation.h"
 #include "support/temp_folder.h"

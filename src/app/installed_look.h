@@ -1,6 +1,8 @@
 // Showing the look Photoshop has now, or had before any change, from its own files.
 #pragma once
 
+#include "platform/result.h"
+
 namespace lumivel {
 
 struct AppState;
@@ -11,7 +13,8 @@ enum class LookSource {
 };
 
 /// Loads the source's index and shows its 1x splash, the two 1x icons, the description,
-/// the hide-text switch and the text layer.
-void previewInstalledLook(AppState& state, LookSource source);
+/// the hide-text switch and the text layer. Gives back the index's refusal, shown before
+/// the preview goes on with the index as it was.
+Result<void> previewInstalledLook(AppState& state, LookSource source);
 
 } // namespace lumivel
