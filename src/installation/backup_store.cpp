@@ -7,7 +7,9 @@
 #include "platform/ui.h"
 
 #include <array>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace lumivel {
 
@@ -32,7 +34,27 @@ constexpr std::array<BackedUpFile, 6> kBackedUpFiles = {{
 constexpr std::array kFolders = {BackupFolder::Resources, BackupFolder::Dictionary};
 
 constexpr std::string_view kCopyFailed = "创建备份文件失败：";
+// The probe folder that proves the backup folder writable: "TEST" followed by a tag of
+// this process, so that two Lumivel processes never probe with the same folder.
 constexpr std::string_view kProbeFolderName = "TEST";
+
+bool isProbeFolderName(const std::string& name) {
+    return name == kProbeFolderName || name.starts_with(std::string(kProbeFolderName) + "-");
+}
+
+// A probe is made and removed at once, so any probe folder found before a probe is one that
+// a process left when it was stopped between the two steps (killed, a power cut, a scanner
+// holding the folder). Taking one away is harmless even while its process still runs: its
+// removal finds it gone. One that cannot be removed is left; the probe does not need its name.
+void removeLeftoverProbes(const std::filesystem::path& backupFolder) {
+    std::error_code ec;
+    std::vector<std::filesystem::path> leftovers;
+    for (std::filesystem::directory_iterator it(backupFolder, ec), end; !ec && it != end; it.increment(ec))
+        if (isProbeFolderName(textFromPath(it->path().filename())))
+            leftovers.push_back(it->path());
+    for (const auto& leftover : leftovers)
+        (void)files::removeTree(leftover);
+}
 
 } // namespace
 
@@ -66,6 +88,12 @@ bool BackupStore::copyToBackup(BackupFolder folder, std::string_view fileName) {
 }
 
 bool BackupStore::ensure(bool withXStores) {
+    // What a write cut short left in the folders is cleared before anything is written.
+    for (BackupFolder folder : kFolders) {
+        files::removeStaleTemporaries(pathFromText(folderOf(folder)));
+        files::removeStaleTemporaries(pathFromText(backupFolderOf(folder)));
+    }
+
     for (BackupFolder folder : kFolders) {
         std::string backupFolder = backupFolderOf(folder);
         if (!files::exists(pathFromText(backupFolder)) && !files::createFolder(pathFromText(backupFolder)).ok()) {
@@ -82,7 +110,9 @@ bool BackupStore::ensure(bool withXStores) {
     }
 
     // Prove that the backup folder takes new entries and lets them go again.
-    auto probe = pathFromText(backupPathOf(BackupFolder::Resources, kProbeFolderName));
+    removeLeftoverProbes(pathFromText(backupFolderOf(BackupFolder::Resources)));
+    std::string probeName = std::string(kProbeFolderName) + "-" + files::uniqueNameTag();
+    auto probe = pathFromText(backupPathOf(BackupFolder::Resources, probeName));
     if (!files::createFolder(probe).ok()) {
         m_ui.showMessage("没有目录权限02", "错误", MessageIcon::None);
         return false;

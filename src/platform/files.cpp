@@ -4,10 +4,15 @@
 #include "platform/text.h"
 
 #include <atomic>
+#include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumivel::files {
@@ -25,7 +30,25 @@ FaultHook& faultHook() {
     return hook;
 }
 
+// The kill hook, like the fault hook, is set only by tests (lumivel-cli's test variable).
+struct KillHook {
+    int killAt = 0;
+    int count = 0;
+};
+
+KillHook& killHook() {
+    static KillHook hook;
+    return hook;
+}
+
+void killPoint() {
+    KillHook& hook = killHook();
+    if (++hook.count == hook.killAt)
+        detail::endProcessAbruptly();
+}
+
 bool injectedFault() {
+    killPoint();
     FaultHook& hook = faultHook();
     ++hook.count;
     return hook.failAt != 0 && hook.count == hook.failAt;
@@ -39,14 +62,22 @@ Error writeError(const fs::path& path) { return {"无法写入文件：" + shown
 
 std::error_code ignoredError;
 
-// A name beside the target that no other writer uses; removed by the destructor
-// unless the write was committed.
+fs::path folderOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+constexpr std::string_view kTemporaryPrefix = "~";
+constexpr std::string_view kTemporarySuffix = ".lumivel-tmp";
+
+// A name beside the target that no other writer uses, in this process or another;
+// removed by the destructor unless the write was committed.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const fs::path& target) {
-        static std::atomic<unsigned> counter{0};
-        std::string name = "~" + target.filename().string() + "." + std::to_string(++counter) + ".lumivel-tmp";
-        m_path = target.parent_path() / fs::path(name);
+        removeStaleTemporaries(folderOf(target));
+        fs::path name = fs::path(std::string(kTemporaryPrefix)) += target.filename();
+        name += "." + uniqueNameTag() + std::string(kTemporarySuffix);
+        m_path = target.parent_path() / name;
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -58,6 +89,7 @@ public:
     const fs::path& path() const { return m_path; }
 
     Result<void> commitOver(const fs::path& target) {
+        killPoint();
         if (!detail::flushToDisk(m_path))
             return writeError(target);
         LUMIVEL_TRY(detail::replaceWithTemporary(m_path, target));
@@ -80,13 +112,107 @@ bool writeAll(const fs::path& path, std::initializer_list<ByteView> parts, std::
     return static_cast<bool>(out);
 }
 
+// The first half of the bytes is on its way to the disk before the second follows, so
+// that a kill point between them finds a half-appended image, as a crash mid-write would.
+bool appendInTwoHalves(const fs::path& path, ByteView bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    if (!out)
+        return false;
+    std::size_t half = bytes.size() / 2;
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(half));
+    out.flush();
+    killPoint();
+    out.write(reinterpret_cast<const char*>(bytes.data() + half), static_cast<std::streamsize>(bytes.size() - half));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
 } // namespace
+
+namespace {
+
+// What a temporary file's name says about its writer: nothing when the name is not one of
+// this program's temporary files; else the process id in its tag, none for the bare
+// counter that earlier versions wrote.
+struct TemporaryWriter {
+    std::optional<unsigned long> processId;
+};
+
+std::optional<TemporaryWriter> writerOfTemporary(const std::string& name) {
+    if (!name.starts_with(kTemporaryPrefix) || !name.ends_with(kTemporarySuffix))
+        return std::nullopt;
+    std::string_view stem(name);
+    stem.remove_suffix(kTemporarySuffix.size());
+    auto dot = stem.rfind('.');
+    if (dot == std::string_view::npos || dot < kTemporaryPrefix.size() + 1)
+        return std::nullopt;
+    std::string_view tag = stem.substr(dot + 1);
+    auto digits = [](std::string_view text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (digits(tag))
+        return TemporaryWriter{};
+    // "<pid>-<counter>-<random hex>"
+    auto first = tag.find('-');
+    auto second = first == std::string_view::npos ? first : tag.find('-', first + 1);
+    if (second == std::string_view::npos || !digits(tag.substr(0, first)) ||
+        !digits(tag.substr(first + 1, second - first - 1)) || tag.size() == second + 1 ||
+        tag.substr(second + 1).find_first_not_of("0123456789abcdef") != std::string_view::npos)
+        return std::nullopt;
+    unsigned long processId = 0;
+    auto [end, error] = std::from_chars(tag.data(), tag.data() + first, processId);
+    if (error != std::errc())
+        return std::nullopt;
+    return TemporaryWriter{processId};
+}
+
+// A writer keeps its temporary file for the seconds a copy takes; one untouched for an hour
+// is left over whatever its name says (its process id may have been given to another).
+constexpr auto kAbandonedAfter = std::chrono::hours(1);
+
+bool isStale(const fs::directory_entry& entry, const TemporaryWriter& writer) {
+    if (!writer.processId || *writer.processId == detail::currentProcessId() ||
+        !detail::processIsRunning(*writer.processId))
+        return true;
+    std::error_code ec;
+    auto written = entry.last_write_time(ec);
+    return !ec && fs::file_time_type::clock::now() - written > kAbandonedAfter;
+}
+
+} // namespace
+
+std::string uniqueNameTag() {
+    static std::atomic<unsigned> counter{0};
+    static const std::uint32_t random = [] {
+        std::random_device device;
+        return static_cast<std::uint32_t>(device());
+    }();
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", random);
+    return std::to_string(detail::currentProcessId()) + "-" + std::to_string(++counter) + "-" + hex;
+}
+
+void removeStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError))
+            continue;
+        auto writer = writerOfTemporary(textFromPath(it->path().filename()));
+        if (writer && isStale(*it, *writer))
+            fs::remove(it->path(), ignoredError);
+    }
+}
 
 void failOperationForTesting(int n) {
     faultHook() = FaultHook{n, 0};
 }
 
 int operationCountForTesting() { return faultHook().count; }
+
+void killAtPointForTesting(int n) { killHook() = KillHook{n, 0}; }
+
+int killPointCountForTesting() { return killHook().count; }
 
 bool exists(const fs::path& path) {
     std::error_code ec;
@@ -206,11 +332,12 @@ Result<void> copyFileAtomic(const fs::path& from, const fs::path& to) {
 Result<void> appendToFile(const fs::path& path, ByteView bytes) {
     if (injectedFault())
         return writeError(path);
+    removeStaleTemporaries(folderOf(path));
     std::error_code ec;
     auto oldSize = fs::file_size(path, ec);
     if (ec)
         return files::exists(path) ? readError(path) : missingError(path);
-    if (writeAll(path, {bytes}, std::ios::app) && detail::flushToDisk(path))
+    if (appendInTwoHalves(path, bytes) && detail::flushToDisk(path))
         return {};
     // Cut the store back so that nothing half-appended stays behind.
     fs::resize_file(path, oldSize, ec);
@@ -242,6 +369,7 @@ Result<bool> beginsWithContentOf(const fs::path& file, const fs::path& prefix) {
 Result<void> truncateFile(const fs::path& path, std::uint64_t length) {
     if (injectedFault())
         return writeError(path);
+    removeStaleTemporaries(folderOf(path));
     std::error_code ec;
     fs::resize_file(path, length, ec);
     if (ec || !detail::flushToDisk(path))

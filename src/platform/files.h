@@ -4,6 +4,10 @@
 // Every write goes to a temporary file in the target's folder and then replaces the
 // target in one step; the temporary file is removed on every failure path. Appends
 // extend a file in place and cut it back to its old length when they fail.
+//
+// A process that is killed, or a machine that loses power, mid-write leaves its temporary
+// file behind. Every writing operation first removes such leftovers from the folder it
+// writes into (see removeStaleTemporaries).
 #pragma once
 
 #include "platform/bytes.h"
@@ -65,6 +69,17 @@ Result<void> renamePath(const fs::path& from, const fs::path& to);
 /// on the same volume.
 Result<void> moveFileOver(const fs::path& from, const fs::path& to);
 
+/// A text no other process, and no other call of this one, gives: the process id, a
+/// counter and random digits, as "4711-3-9f2c01ab". Makes names of temporary entries unique.
+std::string uniqueNameTag();
+
+/// Removes this program's stale temporary files from `folder`: the files named
+/// "~NAME.TAG.lumivel-tmp" whose TAG names a process that no longer runs (or this one, which
+/// writes one file at a time), whose TAG is a bare number (earlier versions), or that nobody
+/// has written to for an hour. A temporary file of a process that runs is left alone. Other
+/// entries are never touched; failures are ignored. Not counted by the test hook.
+void removeStaleTemporaries(const fs::path& folder);
+
 /// True when the file system finds an entry of that name, file or folder.
 bool exists(const fs::path& path);
 
@@ -78,5 +93,14 @@ void failOperationForTesting(int n);
 
 /// Test hook: how many file operations have run since the last `failOperationForTesting`.
 int operationCountForTesting();
+
+/// Test hook: ends the process at once, as a kill would, when it reaches its Nth kill point
+/// from now on (1 = the next one); 0 only counts them. The kill points are the start of every
+/// operation the fault hook counts, the moment an atomic write's temporary file is complete
+/// but not yet in place, and the middle of an append.
+void killAtPointForTesting(int n);
+
+/// Test hook: how many kill points have been passed since the last `killAtPointForTesting`.
+int killPointCountForTesting();
 
 } // namespace lumivel::files

@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <csignal>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 namespace lumivel::files::detail {
@@ -34,6 +36,20 @@ Result<void> replaceWithTemporary(const std::filesystem::path& temporary, const 
     auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     syncPath(folder, O_RDONLY | O_DIRECTORY);
     return {};
+}
+
+unsigned long currentProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+bool processIsRunning(unsigned long processId) {
+    if (processId == 0 || processId > static_cast<unsigned long>(std::numeric_limits<pid_t>::max()))
+        return false;
+    // Signal 0 only asks whether the process exists; EPERM says it does, under another user.
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+void endProcessAbruptly() {
+    ::kill(::getpid(), SIGKILL);
+    ::_exit(137);
 }
 
 } // namespace lumivel::files::detail

@@ -25,4 +25,24 @@ Result<void> replaceWithTemporary(const std::filesystem::path& temporary, const 
     return {};
 }
 
+unsigned long currentProcessId() { return GetCurrentProcessId(); }
+
+bool processIsRunning(unsigned long processId) {
+    if (processId == 0)
+        return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+    if (!process)
+        // A process of another user may refuse to be opened: it is there all the same.
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD exitCode = 0;
+    bool running = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+void endProcessAbruptly() {
+    TerminateProcess(GetCurrentProcess(), 137);
+    ExitProcess(137);
+}
+
 } // namespace lumivel::files::detail

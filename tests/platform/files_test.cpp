@@ -1,8 +1,13 @@
 #include "platform/files.h"
 
+#include "iconres/iconres_fixture.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
 
 namespace lumivel {
 namespace {
@@ -102,6 +107,69 @@ TEST(Files, FoldersAndRenames) {
     EXPECT_EQ(files::readFileOrEmpty(old / "a"), bytesOf("a"));
     ASSERT_TRUE(files::removeTree(old).ok());
     EXPECT_FALSE(files::exists(old));
+}
+
+// Names of temporary files left by writers that were stopped mid-write, and of entries that
+// only look like them. "%d" stands for a process id: a dead one, this one, or a running one.
+TEST(Files, StaleTemporariesAreRemovedAndNothingElse) {
+    testing::TempFolder temp;
+    const std::string self = files::uniqueNameTag();
+    const std::string own = self.substr(0, self.find('-'));
+    const std::string dead = "99999999"; // above any process id the systems hand out
+    struct Case {
+        std::string name;
+        bool removed;
+        bool old = false; ///< last written two hours ago
+    };
+    std::vector<Case> cases = {
+        {"~IconResources.idx." + dead + "-4-0badf00d.lumivel-tmp", true},
+        {"~IconResources.idx." + own + "-1-0000abcd.lumivel-tmp", true},
+        {"~IconResources.idx.3.lumivel-tmp", true}, // the bare counter of earlier versions
+        {"~tw10428.dat." + dead + "-1-ffffffff.lumivel-tmp", true},
+        {"~IconResources.idx.lumivel-tmp", false},
+        {"IconResources.idx." + dead + "-1-00000000.lumivel-tmp", false},
+        {"~IconResources.idx." + dead + "-1-0000000g.lumivel-tmp", false},
+        {"~IconResources.idx." + dead + "-1-00000000.lumivel-tmp.bak", false},
+        {"IconResources.idx", false},
+        {"~$notes.docx", false},
+    };
+#ifndef _WIN32
+    // Process 1 always runs: its temporary file is in use, until it has been left for an hour.
+    cases.push_back({"~PSIconsLowRes.dat.1-2-12345678.lumivel-tmp", false});
+    cases.push_back({"~PSIconsHighRes.dat.1-3-12345678.lumivel-tmp", true, true});
+#endif
+    for (const Case& c : cases) {
+        testing::writeBytes(temp.path() / c.name, bytesOf("x"));
+        if (c.old)
+            fs::last_write_time(temp.path() / c.name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    }
+    fs::create_directory(temp.path() / ("~folder." + dead + "-1-00000000.lumivel-tmp"));
+
+    files::removeStaleTemporaries(temp.path());
+
+    for (const Case& c : cases)
+        EXPECT_EQ(files::exists(temp.path() / c.name), !c.removed) << c.name;
+    EXPECT_TRUE(files::isDirectory(temp.path() / ("~folder." + dead + "-1-00000000.lumivel-tmp")));
+}
+
+// A write cuts the leftovers of a killed writer out of its folder, and its own temporary file
+// carries this process's tag, so no other process ever shares it.
+TEST(Files, WritesClearLeftoversAndNameTheirTemporaryAfterTheProcess) {
+    testing::TempFolder temp;
+    auto leftover = temp.path() / "~IconResources.idx.99999999-7-00c0ffee.lumivel-tmp";
+    for (auto write : {+[](const fs::path& f) { return files::writeFileAtomic(f, bytesOf("index")); },
+                       +[](const fs::path& f) { return files::appendToFile(f, bytesOf("+")); },
+                       +[](const fs::path& f) { return files::truncateFile(f, 1); },
+                       +[](const fs::path& f) { return files::copyFileAtomic(f, f.parent_path() / "copy"); }}) {
+        testing::writeBytes(leftover, bytesOf("half"));
+        ASSERT_TRUE(write(temp.path() / "IconResources.idx").ok());
+        EXPECT_FALSE(files::exists(leftover));
+    }
+    EXPECT_FALSE(anyTemporaryLeft(temp.path()));
+
+    std::string a = files::uniqueNameTag(), b = files::uniqueNameTag();
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a.substr(0, a.find('-')), b.substr(0, b.find('-')));
 }
 
 TEST(Files, FaultHookFailsExactlyTheNthOperation) {
