@@ -269,7 +269,10 @@ TEST(ThemeImport, AStagingFolderLeftByAKilledImportGoes) {
     fs::path leftover = app.state.themesRoot / ".lumivel-import" / "Old.123";
     fs::create_directories(leftover);
     ASSERT_TRUE(files::writeFileAtomic(leftover / "info.ini", bytesOf(kInfo)));
-    fs::last_write_time(leftover, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    std::error_code ec;
+    fs::last_write_time(leftover, fs::file_time_type::clock::now() - std::chrono::hours(2), ec);
+    if (ec)
+        GTEST_SKIP() << "std::filesystem cannot set a folder's time here (Windows)";
     app.writePackage("New.zip", zipArchive(theme()));
 
     EXPECT_EQ(ThemeImport::extractPackage(app.package("New.zip"), app.state.themesRoot / "New"), 1);
