@@ -14,6 +14,8 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 // Room between an edit box's frame and its text.
 constexpr int kFieldMargin = 4;
+// How far a combo box's list drops down below it.
+constexpr int kDroppedListHeight = 240;
 
 int lineHeightOf(HWND control) {
     HDC dc = GetDC(control);
@@ -154,8 +156,9 @@ void fillBackground(const DRAWITEMSTRUCT& item, const Look& look) {
     FillRect(item.hDC, &area, look.backgroundBrush());
 }
 
-// A transparent label's text, drawn over the window's background in the window's font.
-void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look) {
+// A transparent label's or a link's text, drawn over the window's background in the
+// window's font.
+void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look, COLORREF colour) {
     fillBackground(item, look);
     int length = GetWindowTextLengthW(item.hwndItem);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -163,10 +166,19 @@ void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look) {
     text.resize(static_cast<std::size_t>(length));
     HGDIOBJ previous = SelectObject(item.hDC, look.font());
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Look::kText);
+    SetTextColor(item.hDC, colour);
     RECT area = item.rcItem;
     DrawTextW(item.hDC, text.c_str(), length, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, previous);
+}
+
+// A badge's strip holds the bright face above the dimmed one.
+void drawBadge(const DRAWITEMSTRUCT& item, Gdiplus::Bitmap& faces, bool lit) {
+    auto width = static_cast<INT>(faces.GetWidth());
+    auto height = static_cast<INT>(faces.GetHeight() / 2);
+    Gdiplus::Graphics graphics(item.hDC);
+    graphics.DrawImage(&faces, Gdiplus::Rect(item.rcItem.left, item.rcItem.top, width, height), 0, lit ? 0 : height,
+                       width, height, Gdiplus::UnitPixel);
 }
 
 } // namespace
@@ -191,9 +203,21 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         // SS_NOTIFY: a press on the label reaches the window as a click (STN_CLICKED).
         style |= SS_OWNERDRAW | SS_NOTIFY;
         break;
+    case ControlKind::Hyperlink:
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
+    case ControlKind::Badge:
+        // SS_NOTIFY only so that the pointer over it reaches its tooltip; its clicks are ignored.
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
     case ControlKind::PictureBox:
     case ControlKind::ShapeBox:
+    case ControlKind::TabPage:
         style |= SS_OWNERDRAW;
+        break;
+    case ControlKind::ComboBox:
+        windowClass = L"COMBOBOX";
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
         break;
     case ControlKind::PictureButton:
     case ControlKind::TwoStateButton:
@@ -202,8 +226,10 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         break;
     }
     std::wstring text(form.text);
+    // A combo box's height includes its dropped-down list.
+    int height = form.kind == ControlKind::ComboBox ? form.place.height + kDroppedListHeight : form.place.height;
     HWND control = CreateWindowExW(0, windowClass, text.c_str(), style, form.place.x, form.place.y, form.place.width,
-                                   form.place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
+                                   height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (!control)
         return nullptr;
@@ -219,7 +245,10 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
                                                   form.kind == ControlKind::TwoStateButton);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_look.font()), FALSE);
 
-    m_controls.push_back({control, form.kind, commandId, std::move(picture), nullptr});
+    std::unique_ptr<Gdiplus::Bitmap> faces;
+    if (form.kind == ControlKind::Badge)
+        faces = loadPngResource(form.image);
+    m_controls.push_back({control, form.kind, commandId, std::move(picture), nullptr, std::move(faces), false});
     return control;
 }
 
@@ -253,6 +282,14 @@ void ControlSet::setPicture(std::size_t row, ByteView png) {
         return;
     auto image = decodePng(png);
     control.shown = image ? std::make_unique<PremultipliedBitmap>(*image) : nullptr;
+    InvalidateRect(control.hwnd, nullptr, FALSE);
+}
+
+void ControlSet::setLit(std::size_t row, bool lit) {
+    Control& control = m_controls[row];
+    if (control.kind != ControlKind::Badge || control.lit == lit)
+        return;
+    control.lit = lit;
     InvalidateRect(control.hwnd, nullptr, FALSE);
 }
 
@@ -290,7 +327,18 @@ bool ControlSet::handleParentMessage(UINT message, WPARAM wParam, LPARAM lParam,
             control->picture->draw(item, m_look);
             break;
         case ControlKind::TransparentLabel:
-            drawLabelText(item, m_look);
+            drawLabelText(item, m_look, Look::kText);
+            break;
+        case ControlKind::Hyperlink:
+            drawLabelText(item, m_look, Look::kLink);
+            break;
+        case ControlKind::TabPage:
+            fillBackground(item, m_look);
+            break;
+        case ControlKind::Badge:
+            fillBackground(item, m_look);
+            if (control->faces)
+                drawBadge(item, *control->faces, control->lit);
             break;
         case ControlKind::PictureBox:
             fillBackground(item, m_look);
