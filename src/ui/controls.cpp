@@ -77,6 +77,28 @@ LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+// Labels, frames and picture boxes move their window when pressed, as
+// its caption bar would: they take the press themselves (rather than letting it through,
+// which leaves it to whichever control lies below) and hand it to the window.
+LRESULT CALLBACK dragProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+        ReleaseCapture();
+        SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, dragProcedure, kSubclassId);
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool movesWindow(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::PictureBox || kind == ControlKind::ShapeBox;
+}
+
 } // namespace
 
 // A push button drawn by its parent from a vertical strip of state images (normal, hot,
@@ -192,7 +214,6 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (form.kind) {
     case ControlKind::Label:
-        // Without SS_NOTIFY a label lets presses through, so the window can be dragged by it.
         style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
         break;
     case ControlKind::EditBox:
@@ -238,6 +259,8 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     std::unique_ptr<PictureButton> picture;
+    if (movesWindow(form.kind))
+        SetWindowSubclass(control, dragProcedure, kSubclassId, 0);
     if (form.kind == ControlKind::EditBox)
         SetWindowSubclass(control, editBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(&m_look));
     if (form.kind == ControlKind::PictureButton || form.kind == ControlKind::TwoStateButton)

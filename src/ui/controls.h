@@ -18,17 +18,17 @@
 namespace lumivel {
 
 enum class ControlKind {
-    Label,            ///< static text; presses go through it to the window below
+    Label,            ///< static text; a press on it drags the window
     TransparentLabel, ///< static text over the window's background that takes clicks
     EditBox,          ///< one line of text, centred vertically in its box
     PictureButton,    ///< a push button drawn from a strip of state images
     TwoStateButton,   ///< a picture button that each click selects or clears
-    PictureBox,       ///< shows a PNG given at run time; presses go through it
-    ShapeBox,         ///< a thin frame; presses go through it
+    PictureBox,       ///< shows a PNG given at run time; a press on it drags the window
+    ShapeBox,         ///< a thin frame; a press on it drags the window
     Hyperlink,        ///< link-coloured text that takes clicks (STN_CLICKED)
     ComboBox,         ///< a drop-down list; the place's height is the folded box's
     Badge,            ///< a small picture, bright or dimmed, that never reacts to clicks
-    TabPage,          ///< the pages' area: drawn as the background, presses go through it
+    TabPage,          ///< the pages' area: drawn as the background; a press on it does nothing
 };
 
 /// x, y, width, height in pixels, relative to the parent's client area.

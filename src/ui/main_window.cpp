@@ -431,7 +431,6 @@ void MainWindow::recreateBackup() {
     (void)BackupStore(Installation(m_state.photoshopRoot), m_ui).recreate(); // each failed step was shown
 }
 
-void MainWindow::showSelection() { m_library.onSelectionChanged(); }
 void MainWindow::selectPrevious() { m_library.selectPrevious(); }
 void MainWindow::selectNext() { m_library.selectNext(); }
 void MainWindow::unfoldSelector() { m_library.unfoldSelector(); }
@@ -490,12 +489,6 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         LRESULT hit = Window::onMessage(message, wParam, lParam);
         return hit == HTCLIENT ? HTCAPTION : hit;
     }
-    case WM_NCLBUTTONDOWN:
-        // A press on the background shows the selection again (folding the selector), then
-        // drags the window.
-        if (wParam == HTCAPTION)
-            showSelection();
-        break;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd(), &client);

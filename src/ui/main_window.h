@@ -135,7 +135,6 @@ private:
     void closeProgram();
     void minimise();
     void recreateBackup();
-    void showSelection();
     void selectPrevious();
     void selectNext();
     void unfoldSelector();
