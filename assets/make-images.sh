@@ -29,6 +29,51 @@ button() {
 }
 
 button button_locate 48 24 "浏览"
+button button_previous 27 26 "◀"
+button button_next 27 26 "▶"
+button button_minimise 24 26 "—"
+button button_close 24 26 "✕"
+button button_apply_theme 123 26 "应用主题"
+button button_apply_images 107 26 "应用图片"
+button button_decoration 48 24 "主题"
+
+# A page button: the states normal, hot, pressed cleared, then the same selected (the
+# page shown), with a brighter face and a line under the caption.
+#   tab_button NAME WIDTH HEIGHT CAPTION
+tab_button() {
+  local tmp
+  tmp=$(mktemp -d)
+  frame "$2" "$3" '#001122' '#001122' '#8aa0b4' "$4" "$tmp/0.png"
+  frame "$2" "$3" '#0c243c' '#0c243c' '#dce6ee' "$4" "$tmp/1.png"
+  frame "$2" "$3" '#0b2540' '#0b2540' '#b8c8d8' "$4" "$tmp/2.png"
+  for n in 3 4 5; do
+    frame "$2" "$3" '#12385e' '#5b9bd5' '#ffffff' "$4" "$tmp/$n.png"
+  done
+  "$convert" "$tmp/0.png" "$tmp/1.png" "$tmp/2.png" "$tmp/3.png" "$tmp/4.png" "$tmp/5.png" -append -strip \
+    "PNG32:images/$1.png"
+  rm -rf "$tmp"
+}
+
+tab_button tab_themes 40 26 "主题"
+tab_button tab_custom 48 26 "自定义"
+
+# A badge: a tiny tag with a caption, bright above and dimmed below.
+#   badge NAME CAPTION
+badge() {
+  local tmp
+  tmp=$(mktemp -d)
+  for face in "0 #2f6a9e #ffffff" "1 #0c243c #4a6680"; do
+    set -- "$1" "$2" $face
+    "$convert" -size 24x9 xc:none -fill "$4" -draw "roundrectangle 0,0 23,8 2,2" \
+      -font DejaVu-Sans-Bold -pointsize 8 -fill "$5" -gravity center -annotate +0+0 "$2" "PNG32:$tmp/$3.png"
+  done
+  "$convert" "$tmp/0.png" "$tmp/1.png" -append -strip "PNG32:images/$1.png"
+  rm -rf "$tmp"
+}
+
+badge badge_1x 1X
+badge badge_2x 2X
+badge badge_text T
 
 # One frame of a two-state switch: a small box at the left, ticked when selected; the
 # rest stays transparent, under the switch's caption.

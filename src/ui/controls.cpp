@@ -14,6 +14,8 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 // Room between an edit box's frame and its text.
 constexpr int kFieldMargin = 4;
+// How far a combo box's list drops down below it.
+constexpr int kDroppedListHeight = 240;
 
 int lineHeightOf(HWND control) {
     HDC dc = GetDC(control);
@@ -73,6 +75,28 @@ LRESULT CALLBACK editBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         break;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// Labels, frames and picture boxes move their window when pressed, as
+// its caption bar would: they take the press themselves (rather than letting it through,
+// which leaves it to whichever control lies below) and hand it to the window.
+LRESULT CALLBACK dragProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+        ReleaseCapture();
+        SendMessageW(GetAncestor(hwnd, GA_ROOT), WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+        return 0;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, dragProcedure, kSubclassId);
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool movesWindow(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::PictureBox || kind == ControlKind::ShapeBox;
 }
 
 } // namespace
@@ -154,8 +178,9 @@ void fillBackground(const DRAWITEMSTRUCT& item, const Look& look) {
     FillRect(item.hDC, &area, look.backgroundBrush());
 }
 
-// A transparent label's text, drawn over the window's background in the window's font.
-void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look) {
+// A transparent label's or a link's text, drawn over the window's background in the
+// window's font.
+void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look, COLORREF colour) {
     fillBackground(item, look);
     int length = GetWindowTextLengthW(item.hwndItem);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -163,10 +188,19 @@ void drawLabelText(const DRAWITEMSTRUCT& item, const Look& look) {
     text.resize(static_cast<std::size_t>(length));
     HGDIOBJ previous = SelectObject(item.hDC, look.font());
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, Look::kText);
+    SetTextColor(item.hDC, colour);
     RECT area = item.rcItem;
     DrawTextW(item.hDC, text.c_str(), length, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(item.hDC, previous);
+}
+
+// A badge's strip holds the bright face above the dimmed one.
+void drawBadge(const DRAWITEMSTRUCT& item, Gdiplus::Bitmap& faces, bool lit) {
+    auto width = static_cast<INT>(faces.GetWidth());
+    auto height = static_cast<INT>(faces.GetHeight() / 2);
+    Gdiplus::Graphics graphics(item.hDC);
+    graphics.DrawImage(&faces, Gdiplus::Rect(item.rcItem.left, item.rcItem.top, width, height), 0, lit ? 0 : height,
+                       width, height, Gdiplus::UnitPixel);
 }
 
 } // namespace
@@ -180,7 +214,6 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (form.kind) {
     case ControlKind::Label:
-        // Without SS_NOTIFY a label lets presses through, so the window can be dragged by it.
         style |= SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
         break;
     case ControlKind::EditBox:
@@ -191,9 +224,21 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         // SS_NOTIFY: a press on the label reaches the window as a click (STN_CLICKED).
         style |= SS_OWNERDRAW | SS_NOTIFY;
         break;
+    case ControlKind::Hyperlink:
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
+    case ControlKind::Badge:
+        // SS_NOTIFY only so that the pointer over it reaches its tooltip; its clicks are ignored.
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
     case ControlKind::PictureBox:
     case ControlKind::ShapeBox:
+    case ControlKind::TabPage:
         style |= SS_OWNERDRAW;
+        break;
+    case ControlKind::ComboBox:
+        windowClass = L"COMBOBOX";
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
         break;
     case ControlKind::PictureButton:
     case ControlKind::TwoStateButton:
@@ -202,8 +247,10 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
         break;
     }
     std::wstring text(form.text);
+    // A combo box's height includes its dropped-down list.
+    int height = form.kind == ControlKind::ComboBox ? form.place.height + kDroppedListHeight : form.place.height;
     HWND control = CreateWindowExW(0, windowClass, text.c_str(), style, form.place.x, form.place.y, form.place.width,
-                                   form.place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
+                                   height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (!control)
         return nullptr;
@@ -212,6 +259,8 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     std::unique_ptr<PictureButton> picture;
+    if (movesWindow(form.kind))
+        SetWindowSubclass(control, dragProcedure, kSubclassId, 0);
     if (form.kind == ControlKind::EditBox)
         SetWindowSubclass(control, editBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(&m_look));
     if (form.kind == ControlKind::PictureButton || form.kind == ControlKind::TwoStateButton)
@@ -219,7 +268,10 @@ HWND ControlSet::add(HWND parent, const ControlForm& form, int commandId) {
                                                   form.kind == ControlKind::TwoStateButton);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_look.font()), FALSE);
 
-    m_controls.push_back({control, form.kind, commandId, std::move(picture), nullptr});
+    std::unique_ptr<Gdiplus::Bitmap> faces;
+    if (form.kind == ControlKind::Badge)
+        faces = loadPngResource(form.image);
+    m_controls.push_back({control, form.kind, commandId, std::move(picture), nullptr, std::move(faces), false});
     return control;
 }
 
@@ -253,6 +305,14 @@ void ControlSet::setPicture(std::size_t row, ByteView png) {
         return;
     auto image = decodePng(png);
     control.shown = image ? std::make_unique<PremultipliedBitmap>(*image) : nullptr;
+    InvalidateRect(control.hwnd, nullptr, FALSE);
+}
+
+void ControlSet::setLit(std::size_t row, bool lit) {
+    Control& control = m_controls[row];
+    if (control.kind != ControlKind::Badge || control.lit == lit)
+        return;
+    control.lit = lit;
     InvalidateRect(control.hwnd, nullptr, FALSE);
 }
 
@@ -290,7 +350,18 @@ bool ControlSet::handleParentMessage(UINT message, WPARAM wParam, LPARAM lParam,
             control->picture->draw(item, m_look);
             break;
         case ControlKind::TransparentLabel:
-            drawLabelText(item, m_look);
+            drawLabelText(item, m_look, Look::kText);
+            break;
+        case ControlKind::Hyperlink:
+            drawLabelText(item, m_look, Look::kLink);
+            break;
+        case ControlKind::TabPage:
+            fillBackground(item, m_look);
+            break;
+        case ControlKind::Badge:
+            fillBackground(item, m_look);
+            if (control->faces)
+                drawBadge(item, *control->faces, control->lit);
             break;
         case ControlKind::PictureBox:
             fillBackground(item, m_look);

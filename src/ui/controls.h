@@ -18,13 +18,17 @@
 namespace lumivel {
 
 enum class ControlKind {
-    Label,            ///< static text; presses go through it to the window below
+    Label,            ///< static text; a press on it drags the window
     TransparentLabel, ///< static text over the window's background that takes clicks
     EditBox,          ///< one line of text, centred vertically in its box
     PictureButton,    ///< a push button drawn from a strip of state images
     TwoStateButton,   ///< a picture button that each click selects or clears
-    PictureBox,       ///< shows a PNG given at run time; presses go through it
-    ShapeBox,         ///< a thin frame; presses go through it
+    PictureBox,       ///< shows a PNG given at run time; a press on it drags the window
+    ShapeBox,         ///< a thin frame; a press on it drags the window
+    Hyperlink,        ///< link-coloured text that takes clicks (STN_CLICKED)
+    ComboBox,         ///< a drop-down list; the place's height is the folded box's
+    Badge,            ///< a small picture, bright or dimmed, that never reacts to clicks
+    TabPage,          ///< the pages' area: drawn as the background; a press on it does nothing
 };
 
 /// x, y, width, height in pixels, relative to the parent's client area.
@@ -39,7 +43,8 @@ struct ControlForm {
     Place place;
     std::wstring_view text;
     /// Picture buttons: the RCDATA resource with the strip of state images (for a
-    /// two-state button the three states cleared, then the three selected).
+    /// two-state button the three states cleared, then the three selected); badges: the
+    /// bright face above the dimmed one.
     int image = 0;
 };
 
@@ -71,6 +76,8 @@ public:
     /// The picture of a picture box, at its natural size from the box's top-left corner;
     /// bytes that do not decode (empty ones too) leave the box blank.
     void setPicture(std::size_t row, ByteView png);
+    /// A badge's bright or dimmed face.
+    void setLit(std::size_t row, bool lit);
 
     /// Colours and draws the set's controls for their parent: handles WM_CTLCOLORSTATIC,
     /// WM_CTLCOLOREDIT and WM_DRAWITEM. True when the message was one of the set's.
@@ -83,6 +90,8 @@ private:
         int commandId;
         std::unique_ptr<PictureButton> picture;
         std::unique_ptr<PremultipliedBitmap> shown; ///< a picture box's picture
+        std::unique_ptr<Gdiplus::Bitmap> faces;     ///< a badge's bright and dimmed faces
+        bool lit = false;
     };
     const Control* find(HWND hwnd) const;
 

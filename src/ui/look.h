@@ -10,6 +10,7 @@ class Look {
 public:
     static constexpr COLORREF kBackground = RGB(0, 17, 34);
     static constexpr COLORREF kText = RGB(220, 230, 238);
+    static constexpr COLORREF kLink = RGB(110, 180, 240);
     /// Inside and frame of the edit boxes.
     static constexpr COLORREF kField = RGB(12, 36, 60);
     static constexpr COLORREF kFieldFrame = RGB(47, 106, 158);

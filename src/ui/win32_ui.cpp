@@ -130,4 +130,54 @@ void Win32View::refreshPreview() {
         m_window->preview().refresh();
 }
 
+void Win32View::setDescription(std::string_view text) {
+    StoredView::setDescription(text);
+    if (m_window)
+        m_window->setText(MainControl::Description, text);
+}
+
+void Win32View::setThemeEntries(const std::vector<std::string>& entries) {
+    StoredView::setThemeEntries(entries);
+    if (m_window)
+        m_window->setThemeEntries(entries);
+}
+
+void Win32View::setSelectedThemeEntry(std::size_t position) {
+    StoredView::setSelectedThemeEntry(position);
+    if (m_window)
+        m_window->setSelectedThemeEntry(position);
+}
+
+void Win32View::setSelectorFaceText(std::string_view text) {
+    StoredView::setSelectorFaceText(text);
+    if (m_window) {
+        m_window->setText(MainControl::SelectorText, text);
+        InvalidateRect(m_window->control(MainControl::SelectorText), nullptr, FALSE);
+    }
+}
+
+void Win32View::setSelectorUnfolded(bool unfolded) {
+    StoredView::setSelectorUnfolded(unfolded);
+    if (m_window)
+        m_window->setSelectorUnfolded(unfolded);
+}
+
+void Win32View::setBadgesVisible(bool visible) {
+    StoredView::setBadgesVisible(visible);
+    if (m_window)
+        m_window->setBadgesVisible(visible);
+}
+
+void Win32View::setBadges(ThemeBadges lit) {
+    StoredView::setBadges(lit);
+    if (m_window)
+        m_window->setBadges(lit);
+}
+
+void Win32View::setLink(ThemeLink link, std::string_view caption, std::string_view address) {
+    StoredView::setLink(link, caption, address);
+    if (m_window)
+        m_window->setLink(link, caption, address);
+}
+
 } // namespace lumivel

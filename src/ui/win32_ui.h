@@ -39,10 +39,9 @@ private:
     HCURSOR m_cursorBefore = nullptr;
 };
 
-/// Shows what the core gives in the main window (the path box, the two icons, the
-/// hide-text switch) and in the splash preview. The description, the theme selector
-/// (entries, selection, face, badges, links) and the custom page have no controls yet:
-/// their values are only kept.
+/// Shows what the core gives in the main window (the path box, the description, the two
+/// icons, the hide-text switch, the theme selector with its face, badges and links) and in
+/// the splash preview. It keeps every value too.
 class Win32View : public StoredView {
 public:
     /// The window whose controls show what the core gives; before it is attached the
@@ -56,6 +55,14 @@ public:
     void showSplash(ByteView png) override;
     void showTextLayer(bool textHidden) override;
     void refreshPreview() override;
+    void setDescription(std::string_view text) override;
+    void setThemeEntries(const std::vector<std::string>& entries) override;
+    void setSelectedThemeEntry(std::size_t position) override;
+    void setSelectorFaceText(std::string_view text) override;
+    void setSelectorUnfolded(bool unfolded) override;
+    void setBadgesVisible(bool visible) override;
+    void setBadges(ThemeBadges lit) override;
+    void setLink(ThemeLink link, std::string_view caption, std::string_view address) override;
 
 private:
     MainWindow* m_window = nullptr;
