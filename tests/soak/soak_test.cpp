@@ -121,8 +121,8 @@ private:
         if (kind <= 2) {
             std::string name = m_themeNames[pick(m_themeNames.size())];
             bool hidden = false;
-            // Only 星夜's info.ini says "loadtext=no"; the others have none or no such key.
-            std::string text = textWord(true, hidden, name == "星夜");
+            // The info.ini of 星夜 and of 晨光 says "loadtext=no"; 墨竹's has no such key.
+            std::string text = textWord(true, hidden, name == "星夜" || name == "晨光");
             words = {"apply", "--theme", name};
             if (!text.empty())
                 words.push_back(text);
