@@ -1,13 +1,12 @@
 #include "cli/cli_ui.h"
 #include "cli/commands.h"
 #include "app/live_index.h"
+#include "imaging/png_codec.h"
 #include "installation/installation.h"
 #include "platform/paths.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "themes/theme.h"
-
-#include <png.h>
 
 #include <iostream>
 #include <optional>
@@ -23,22 +22,13 @@ struct PixelSize {
 
 std::string shown(PixelSize size) { return std::to_string(size.width) + " x " + std::to_string(size.height); }
 
-// Decodes the whole image, as the window will, so that a file whose header is fine but whose
-// data is damaged is caught too.
+// Decodes the whole image with the decoder the window uses, so that a file whose header is
+// fine but whose data is damaged (or that would decode to an absurd size) is caught too.
 std::optional<PixelSize> decodedSize(ByteView png) {
-    if (png.empty())
+    std::optional<Image> image = decodePng(png);
+    if (!image)
         return std::nullopt;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, png.data(), png.size()))
-        return std::nullopt;
-    image.format = PNG_FORMAT_RGBA;
-    Bytes pixels(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return std::nullopt;
-    }
-    return PixelSize{image.width, image.height};
+    return PixelSize{static_cast<std::uint32_t>(image->width()), static_cast<std::uint32_t>(image->height())};
 }
 
 // The index Photoshop's own images are found through: the backup copy when there is one,
