@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <unistd.h>
 
@@ -19,6 +21,14 @@ public:
     }
     void beginWaitCursor() override { ++cursorDepth; }
     void endWaitCursor() override { --cursorDepth; }
+    std::optional<std::size_t> chooseMenuItem(std::string_view, std::span<const std::string_view>) override {
+        return std::nullopt;
+    }
+    void exploreFolder(const std::filesystem::path&) override {}
+    void openAddress(std::string_view) override {}
+    Result<void> copyFolder(const std::filesystem::path&, const std::filesystem::path&) override {
+        return Error{"fuzz targets copy no folders"};
+    }
 
     int messages = 0;
     int cursorDepth = 0;
